@@ -1,0 +1,16 @@
+// Quotara: apportions a floor's shared core area among its households.
+#include <QApplication>
+
+#include "form_builder.h"
+#include "startup.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    quotara::installChineseResources(app);
+
+    const QString separator = QLocale::system().decimalPoint();
+    quotara::MainWindow window(separator.isEmpty() ? u'.' : separator.front().unicode());
+    quotara::centreOnScreen(window.form());
+    window.form().show();
+    return QApplication::exec();
+}

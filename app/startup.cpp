@@ -1,0 +1,63 @@
+#include "startup.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "appearance.h"
+#include "form_builder.h"
+
+namespace quotara {
+
+void installChineseResources(QApplication& app) {
+    auto* translator = new QTranslator(&app);
+    // The window is Chinese whatever the system's language; only numbers follow the system
+    // locale.
+    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(translator);
+    }
+    installChineseFontSubstitutes();
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64}) {
+        icon.addFile(QStringLiteral(":/quotara/icons/quotara-%1.png").arg(size), QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
+}
+
+MainWindow::MainWindow(char16_t decimalSeparator)
+    : form_(buildForm1()),
+      fields_(*form_),
+      messages_(form_.get()),
+      context_{fields_, messages_, decimalSeparator} {
+    bindClicks();
+    // The focus starts on the first household-count button, the first thing to do, without
+    // choosing it: the window opens with no count chosen.
+    if (auto* first = form_->findChild<QWidget*>(QStringLiteral("Option2"))) {
+        first->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void MainWindow::bindClicks() {
+    for (const ClickBinding& binding : kClickBindings) {
+        const QString name = QString::fromLatin1(binding.control.data(),
+                                                 static_cast<qsizetype>(binding.control.size()));
+        auto* button = form_->findChild<QAbstractButton*>(name);
+        if (button == nullptr) {
+            continue;
+        }
+        QObject::connect(button, &QAbstractButton::clicked, form_.get(),
+                         [this, handler = binding.handler] {
+                             // A failed field operation is told to the user; the window and
+                             // everything typed into it stay as they are.
+                             if (const HandlerOutcome fault = handler(context_)) {
+                                 messages_.show(describeFault(*fault), kWarningStyle, u"");
+                             }
+                         });
+    }
+}
+
+}  // namespace quotara

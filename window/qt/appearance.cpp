@@ -1,0 +1,66 @@
+#include "appearance.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include "field_model.h"
+
+namespace quotara {
+
+QColor systemColor(std::uint32_t code) {
+    const QPalette palette = QApplication::palette();
+    switch (code) {
+        case kScrollBarColor:
+            return palette.color(QPalette::Active, QPalette::Midlight);
+        case kMenuBarColor:
+            return palette.color(QPalette::Active, QPalette::Window);
+        case kWindowBackgroundColor:
+        default:
+            return palette.color(QPalette::Active, QPalette::Base);
+    }
+}
+
+void applySystemColor(QWidget& widget, QPalette::ColorRole role, std::uint32_t code) {
+    QPalette palette = widget.palette();
+    const QColor color = systemColor(code);
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, role, color);
+    }
+    widget.setPalette(palette);
+    widget.setProperty("systemBackColor", QVariant::fromValue(code));
+}
+
+QFont fontFor(const FontSpec& spec) {
+    QFont font(spec.face == FontFace::song ? QStringLiteral("宋体") : QStringLiteral("黑体"));
+    font.setStyleHint(spec.face == FontFace::song ? QFont::Serif : QFont::SansSerif);
+    font.setPointSizeF(spec.decipoints / 10.0);
+    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+// Frames as classic Windows draws them: an etched line around the frame with the caption
+// set into its top edge, so that the frame's children stand where their twips put them.
+// Qt's own styles put the caption above the line and would push it under the children.
+QString frameStyleSheet(std::uint32_t backColor) {
+    // The caption's own background hides the line behind it. It is raised a little because
+    // CJK faces carry a tall line box, which would otherwise reach into the controls below.
+    return QStringLiteral(
+               "QGroupBox { border: 2px groove palette(light); margin-top: 0.5em; padding: 0; }"
+               "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+               " left: 6px; top: -3px; padding: 0 1px; background-color: %1; }")
+        .arg(systemColor(backColor).name());
+}
+
+void installChineseFontSubstitutes() {
+    QFont::insertSubstitutions(
+        QStringLiteral("宋体"),
+        {QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
+         QStringLiteral("Source Han Serif SC"), QStringLiteral("AR PL UMing CN")});
+    QFont::insertSubstitutions(
+        QStringLiteral("黑体"),
+        {QStringLiteral("SimHei"), QStringLiteral("Noto Sans Mono CJK SC"),
+         QStringLiteral("Source Han Sans SC"), QStringLiteral("WenQuanYi Zen Hei")});
+}
+
+}  // namespace quotara

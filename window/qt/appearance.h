@@ -1,0 +1,37 @@
+// How the description's system colours and font faces look with Qt on this platform.
+#pragma once
+
+#include <QFont>
+#include <QPalette>
+#include <cstdint>
+
+#include "layout.h"
+
+class QWidget;
+
+namespace quotara {
+
+// The palette colour that stands for a system colour: the scroll bar colour (0x80000000) is
+// QPalette::Midlight, a mid grey like Windows' own; the menu bar colour (0x80000004) is
+// QPalette::Window; the window background colour (0x80000005) is QPalette::Base.
+[[nodiscard]] QColor systemColor(std::uint32_t code);
+
+// Paints `role` of `widget` in a system colour in every colour group, so that a disabled field
+// keeps the colour it was given, and records the code in the "systemBackColor" property.
+void applySystemColor(QWidget& widget, QPalette::ColorRole role, std::uint32_t code);
+
+// The style sheet that draws a frame with its caption set into the top edge of its border,
+// on a frame standing on a background of the given system colour.
+[[nodiscard]] QString frameStyleSheet(std::uint32_t backColor);
+
+// 宋体 and 黑体 with the given size and weight. Where those faces are missing, the substitutes
+// installed below stand in.
+[[nodiscard]] QFont fontFor(const FontSpec& spec);
+
+// Maps 宋体 to an installed Song (serif) face and 黑体 to a Hei (sans) face, both covering
+// simplified Chinese: Windows' SimSun and SimHei, else Debian's Noto CJK or older CJK fonts.
+// For 黑体 the monospaced Noto face stands in: like SimHei it sets spaces and Latin letters
+// half a character wide, which the frame captions rely on to place their headings.
+void installChineseFontSubstitutes();
+
+}  // namespace quotara

@@ -1,0 +1,127 @@
+#include "form_builder.h"
+
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <limits>
+
+#include "appearance.h"
+#include "field_model.h"
+
+namespace quotara {
+namespace {
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QWidget* createControl(const ControlSpec& spec, QWidget* parent) {
+    const QString caption = fromUtf8(spec.caption);
+    switch (spec.kind) {
+        case ControlKind::pictureBox: {
+            auto* picture = new QLabel(parent);
+            // The banner at its natural size from the top-left corner, never scaled.
+            picture->setPixmap(QPixmap(QStringLiteral(":/quotara/banner.gif")));
+            picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            return picture;
+        }
+        case ControlKind::frame: {
+            auto* frame = new QGroupBox(caption, parent);
+            frame->setStyleSheet(frameStyleSheet(kForm1.backColor));
+            return frame;
+        }
+        case ControlKind::optionButton:
+            return new QRadioButton(caption, parent);
+        case ControlKind::textBox: {
+            auto* box = new QLineEdit(parent);
+            // Qt's default cap of 32767 characters would cut a long paste; nothing the user
+            // types may be lost.
+            box->setMaxLength(std::numeric_limits<int>::max());
+            box->setAlignment(Qt::AlignLeft);
+            return box;
+        }
+        case ControlKind::label: {
+            auto* label = new QLabel(caption, parent);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            return label;
+        }
+        case ControlKind::commandButton: {
+            auto* button = new QPushButton(caption, parent);
+            // Neither button answers Enter or Escape.
+            button->setAutoDefault(false);
+            button->setDefault(false);
+            return button;
+        }
+    }
+    return new QWidget(parent);
+}
+
+QPalette::ColorRole backgroundRole(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::textBox:
+            return QPalette::Base;
+        case ControlKind::commandButton:
+            return QPalette::Button;
+        default:
+            return QPalette::Window;
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<QWidget> buildForm1() {
+    auto form = std::make_unique<QWidget>();
+    form->setObjectName(fromUtf8(kForm1.name));
+    form->setWindowTitle(fromUtf8(kForm1.caption));
+    form->setFixedSize(twipsToPixels(kForm1.clientWidth), twipsToPixels(kForm1.clientHeight));
+    form->setFont(fontFor(kForm1.font));
+    form->setAutoFillBackground(true);
+    applySystemColor(*form, QPalette::Window, kForm1.backColor);
+
+    QHash<QString, QWidget*> built{{form->objectName(), form.get()}};
+    for (const ControlSpec& spec : kControls) {
+        QWidget* control = createControl(spec, built.value(fromUtf8(spec.container)));
+        control->setObjectName(fromUtf8(spec.name));
+        control->setGeometry(twipsToPixels(spec.left), twipsToPixels(spec.top),
+                             twipsToPixels(spec.width), twipsToPixels(spec.height));
+        // Set even where it is the window's font, so that a control does not inherit its
+        // frame's caption font.
+        control->setFont(fontFor(spec.font.value_or(kForm1.font)));
+        if (spec.backColor) {
+            applySystemColor(*control, backgroundRole(spec.kind), *spec.backColor);
+        }
+        if (!spec.accessibleName.empty()) {
+            control->setAccessibleName(fromUtf8(spec.accessibleName));
+        }
+        if (const std::optional<Field> field = fieldNamed(spec.name)) {
+            control->setEnabled(initialState(*field).enabled);
+        }
+        if (spec.kind == ControlKind::pictureBox || spec.kind == ControlKind::label ||
+            spec.kind == ControlKind::frame) {
+            control->setFocusPolicy(Qt::NoFocus);
+        }
+        built.insert(control->objectName(), control);
+    }
+
+    for (std::size_t i = 1; i < kTabOrder.size(); ++i) {
+        QWidget::setTabOrder(built.value(fromUtf8(kTabOrder[i - 1])),
+                             built.value(fromUtf8(kTabOrder[i])));
+    }
+    return form;
+}
+
+void centreOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (screen == nullptr) {
+        return;
+    }
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+}  // namespace quotara

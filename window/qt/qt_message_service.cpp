@@ -1,0 +1,43 @@
+#include "qt_message_service.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+
+namespace quotara {
+namespace {
+
+QString fromUtf16(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The icon part of a style value: 16 stop, 32 question, 48 exclamation, 64 information.
+QMessageBox::Icon iconFor(int style) {
+    switch (style & 0x70) {
+        case 16:
+            return QMessageBox::Critical;
+        case 32:
+            return QMessageBox::Question;
+        case 48:
+            return QMessageBox::Warning;
+        case 64:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
+    }
+}
+
+}  // namespace
+
+void QtMessageService::show(std::u16string_view prompt, int style, std::u16string_view title) {
+    QString caption = fromUtf16(title);
+    // On X11 Qt replaces an empty window title with the application's name; a single space
+    // keeps the title bar looking empty, as asked.
+    if (caption.isEmpty() && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        caption = QStringLiteral(" ");
+    }
+    QMessageBox box(iconFor(style), caption, fromUtf16(prompt), QMessageBox::Ok, parent_.data());
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+}  // namespace quotara
