@@ -1,0 +1,189 @@
+// The running window as a user drives it, with real mouse clicks, key presses and message
+// boxes.
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "startup.h"
+
+using namespace quotara;
+
+namespace {
+
+struct SeenBox {
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QList<QAbstractButton*> buttons;
+    bool seen = false;
+};
+
+// Waits for the next modal message box, notes what it shows and presses its OK button.
+void answerNextBox(SeenBox& seen) {
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, &seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        seen = {box->text(), box->windowTitle(), box->icon(), box->buttons(), true};
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        poll->deleteLater();
+    });
+    poll->start(10);
+}
+
+}  // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { installChineseResources(*qApp); }
+
+    void init() {
+        window_ = std::make_unique<MainWindow>(u'.');
+        window_->form().show();
+        QVERIFY(QTest::qWaitForWindowActive(&window_->form()));
+    }
+    void cleanup() { window_.reset(); }
+
+    void startsWithTheFocusOnTheCountButtonsAndNoCountChosen() {
+        QCOMPARE(QApplication::focusWidget(), widget("Option2"));
+        QVERIFY(!radio("Option2")->isChecked());
+    }
+
+    void wholeSessionWithMouseAndKeyboard() {
+        QTest::mouseClick(radio("Option4"), Qt::LeftButton);
+        QVERIFY(entry("Text4")->isEnabled());
+        QVERIFY(!entry("Text5")->isEnabled());
+        type("texta", "30");
+        type("Text1", "60");
+        type("Text2", "70");
+        type("Text3", "80");
+        type("Text4", "90");
+        click("Command1");
+        QCOMPARE(entry("produce1")->text(), QStringLiteral("66"));
+        QCOMPARE(entry("produce2")->text(), QStringLiteral("77"));
+        QCOMPARE(entry("produce3")->text(), QStringLiteral("88"));
+        QCOMPARE(entry("produce4")->text(), QStringLiteral("99"));
+        QCOMPARE(entry("Text9")->text(), QStringLiteral("330"));
+        QCOMPARE(entry("Text10")->text(), QStringLiteral("90.90909"));
+
+        QTest::mouseClick(radio("Option3"), Qt::LeftButton);
+        QVERIFY(!entry("Text4")->isEnabled());
+        QCOMPARE(entry("Text4")->text(), QStringLiteral("90"));
+
+        click("Command2");
+        for (const char* name :
+             {"texta", "Text1", "Text4", "produce1", "produce4", "Text9", "Text10"}) {
+            QVERIFY2(entry(name)->text().isEmpty(), name);
+        }
+        QVERIFY(radio("Option3")->isChecked());
+    }
+
+    void arrowKeysChooseACountLikeAClick() {
+        QTest::mouseClick(radio("Option5"), Qt::LeftButton);
+        QTest::keyClick(radio("Option5"), Qt::Key_Right);
+        QVERIFY(radio("Option6")->isChecked());
+        QVERIFY(entry("Text6")->isEnabled());
+    }
+
+    void aNonNumberEntryWarnsThenPutsTheFocusOnIt() {
+        QTest::mouseClick(radio("Option2"), Qt::LeftButton);
+        type("texta", "25");
+        type("Text1", "40");
+        type("Text2", "6O");
+        SeenBox box;
+        answerNextBox(box);
+        click("Command1");
+        QVERIFY(box.seen);
+        QCOMPARE(box.text, QStringLiteral("请输入数字！！"));
+        QCOMPARE(box.icon, QMessageBox::Warning);
+        QCOMPARE(box.buttons.size(), 1);
+        QVERIFY(box.title.trimmed().isEmpty());
+        QTRY_COMPARE(QApplication::focusWidget(), widget("Text2"));
+        QCOMPARE(entry("Text2")->text(), QStringLiteral("6O"));
+        QVERIFY(entry("produce1")->text().isEmpty());
+    }
+
+    void withoutACountTheWarningPointsAtTheCountButtons() {
+        type("texta", "30");
+        SeenBox box;
+        answerNextBox(box);
+        click("Command1");
+        QCOMPARE(box.text, QStringLiteral("请输入数字！！"));
+        QTRY_COMPARE(QApplication::focusWidget(), widget("Option2"));
+        QVERIFY(!radio("Option2")->isChecked());
+    }
+
+    void anArithmeticFaultIsExplainedAfterTheCompletedResults() {
+        QTest::mouseClick(radio("Option2"), Qt::LeftButton);
+        type("texta", "-100");
+        type("Text1", "40");
+        type("Text2", "60");
+        SeenBox box;
+        answerNextBox(box);
+        click("Command1");
+        QVERIFY(box.text.contains(QStringLiteral("除数为零")));
+        QCOMPARE(entry("Text9")->text(), QStringLiteral("0"));
+        QVERIFY(entry("Text10")->text().isEmpty());
+    }
+
+    void aFailedFieldOperationIsToldInChineseAndTheWindowCarriesOn() {
+        QTest::mouseClick(radio("Option3"), Qt::LeftButton);
+        type("texta", "21");
+        type("Text1", "60");
+        type("Text2", "70");
+        type("Text3", "80");
+        delete widget("produce2");
+        SeenBox box;
+        answerNextBox(box);
+        click("Command1");
+        QVERIFY(box.seen);
+        QVERIFY(box.text.contains(QStringLiteral("produce2")));
+        QCOMPARE(entry("produce1")->text(), QStringLiteral("66"));
+        QCOMPARE(entry("Text3")->text(), QStringLiteral("80"));
+        QTest::mouseClick(radio("Option4"), Qt::LeftButton);
+        QVERIFY(entry("Text4")->isEnabled());
+    }
+
+    void clickingTheBannerALabelOrAFrameChangesNothing() {
+        type("texta", "5");
+        QTest::mouseClick(widget("Picture1"), Qt::LeftButton);
+        QTest::mouseClick(widget("Label3_1"), Qt::LeftButton);
+        QTest::mouseClick(widget("Frame4"), Qt::LeftButton);
+        QCOMPARE(entry("texta")->text(), QStringLiteral("5"));
+        QVERIFY(entry("produce1")->text().isEmpty());
+    }
+
+    void closingTheWindowEndsTheEventLoopWithStatusZero() {
+        QTimer::singleShot(0, &window_->form(), [this] { window_->form().close(); });
+        QCOMPARE(QApplication::exec(), 0);
+    }
+
+  private:
+    QWidget* widget(const char* name) {
+        auto* found = window_->form().findChild<QWidget*>(QString::fromLatin1(name));
+        if (found == nullptr) {
+            qFatal("no control %s", name);
+        }
+        return found;
+    }
+    QLineEdit* entry(const char* name) { return qobject_cast<QLineEdit*>(widget(name)); }
+    QRadioButton* radio(const char* name) { return qobject_cast<QRadioButton*>(widget(name)); }
+    void type(const char* name, const char* text) {
+        QTest::mouseClick(widget(name), Qt::LeftButton);
+        QTest::keyClicks(widget(name), QString::fromLatin1(text));
+    }
+    void click(const char* name) { QTest::mouseClick(widget(name), Qt::LeftButton); }
+
+    std::unique_ptr<MainWindow> window_;
+};
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"
