@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTimer>
@@ -57,6 +58,18 @@ class StartupTest : public QObject {
         QVERIFY(!radio("Option2")->isChecked());
     }
 
+    void toolkitTextsAreChineseAndTheWindowHasItsIcon() {
+        const std::unique_ptr<QMenu> menu(entry("texta")->createStandardContextMenu());
+        QStringList texts;
+        for (const QAction* action : menu->actions()) {
+            texts << action->text();
+        }
+        QVERIFY2(texts.join(u' ').contains(QStringLiteral("粘贴")), qPrintable(texts.join(u' ')));
+        const QIcon icon = window_->form().windowIcon();
+        QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
+        QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
+    }
+
     void wholeSessionWithMouseAndKeyboard() {
         QTest::mouseClick(radio("Option4"), Qt::LeftButton);
         QVERIFY(entry("Text4")->isEnabled());
@@ -105,6 +118,7 @@ class StartupTest : public QObject {
         QCOMPARE(box.text, QStringLiteral("请输入数字！！"));
         QCOMPARE(box.icon, QMessageBox::Warning);
         QCOMPARE(box.buttons.size(), 1);
+        QCOMPARE(box.buttons.first()->text(), QStringLiteral("确定"));
         QVERIFY(box.title.trimmed().isEmpty());
         QTRY_COMPARE(QApplication::focusWidget(), widget("Text2"));
         QCOMPARE(entry("Text2")->text(), QStringLiteral("6O"));
