@@ -6,7 +6,7 @@
 namespace {
 
 class SilentMessages final : public quotara::MessageService {
-public:
+  public:
     void show(std::u16string_view, int, std::u16string_view) override {}
 };
 

@@ -16,7 +16,9 @@ void testAndConvert(benchmark::State& state, const std::u16string& text) {
                             static_cast<std::int64_t>(text.size() * sizeof(char16_t)));
 }
 
-void BM_TypicalEntry(benchmark::State& state) { testAndConvert(state, u" 123.45 "); }
+void BM_TypicalEntry(benchmark::State& state) {
+    testAndConvert(state, u" 123.45 ");
+}
 BENCHMARK(BM_TypicalEntry);
 
 // A megabyte of pasted digits must not freeze the window.

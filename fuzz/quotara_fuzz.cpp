@@ -47,7 +47,7 @@ void checkNumberText(std::u16string_view text, char16_t separator) {
 }
 
 class SilentMessages final : public MessageService {
-public:
+  public:
     void show(std::u16string_view, int, std::u16string_view) override {}
 };
 
