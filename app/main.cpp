@@ -1,5 +1,6 @@
 // Quotara: apportions a floor's shared core area among its households.
 #include <QApplication>
+#include <QLocale>
 
 #include "form_builder.h"
 #include "startup.h"
@@ -10,7 +11,6 @@ int main(int argc, char* argv[]) {
 
     const QString separator = QLocale::system().decimalPoint();
     quotara::MainWindow window(separator.isEmpty() ? u'.' : separator.front().unicode());
-    quotara::centreOnScreen(window.form());
-    window.form().show();
+    quotara::showCentred(window.form());
     return QApplication::exec();
 }

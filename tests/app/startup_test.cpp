@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "form_builder.h"
 #include "startup.h"
 
 using namespace quotara;
@@ -52,7 +53,7 @@ class StartupTest : public QObject {
 
     void init() {
         window_ = std::make_unique<MainWindow>(u'.');
-        window_->form().show();
+        showCentred(window_->form());
         QVERIFY(QTest::qWaitForWindowActive(&window_->form()));
     }
     void cleanup() { window_.reset(); }

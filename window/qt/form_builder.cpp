@@ -114,14 +114,14 @@ std::unique_ptr<QWidget> buildForm1() {
     return form;
 }
 
-void centreOnScreen(QWidget& window) {
-    const QScreen* screen = window.screen();
-    if (screen == nullptr) {
-        return;
+void showCentred(QWidget& window) {
+    if (const QScreen* screen = window.screen()) {
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window.move(frame.topLeft());
     }
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
+    window.show();
+    window.activateWindow();
 }
 
 }  // namespace quotara

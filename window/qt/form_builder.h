@@ -11,8 +11,9 @@ namespace quotara {
 // 15 to a logical pixel, so high-DPI scaling scales the whole window.
 [[nodiscard]] std::unique_ptr<QWidget> buildForm1();
 
-// Places the window at the centre of its screen. Done before showing: with no window manager
-// nothing else would centre it.
-void centreOnScreen(QWidget& window);
+// Shows the window at the centre of its screen and gives it the keyboard focus. Without a window
+// manager on X11 nothing else would centre it, nor activate it, and an inactive window takes
+// no keys.
+void showCentred(QWidget& window);
 
 }  // namespace quotara

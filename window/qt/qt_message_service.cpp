@@ -38,6 +38,10 @@ void QtMessageService::show(std::u16string_view prompt, int style, std::u16strin
     QMessageBox box(iconFor(style), caption, fromUtf16(prompt), QMessageBox::Ok, parent_.data());
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
+    // On X11 the window does not become active again by itself once the box has gone.
+    if (parent_ != nullptr && parent_->isVisible()) {
+        parent_->activateWindow();
+    }
 }
 
 }  // namespace quotara

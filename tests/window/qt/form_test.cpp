@@ -182,7 +182,7 @@ class FormTest : public QObject {
     }
 
     void tabPassesOverClosedEntries() {
-        form_->show();
+        showCentred(*form_);
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));
         // The seven count buttons are one stop, as Qt treats an exclusive group.
         QCOMPARE(tabCycle(*form_),
@@ -201,7 +201,7 @@ class FormTest : public QObject {
     }
 
     void enterAndEscapePressNeitherButton() {
-        form_->show();
+        showCentred(*form_);
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));
         for (const char* name : {"Command1", "Command2"}) {
             auto* button = child<QPushButton>(*form_, QString::fromLatin1(name));
