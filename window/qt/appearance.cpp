@@ -31,11 +31,11 @@ void applySystemColor(QWidget& widget, QPalette::ColorRole role, std::uint32_t c
     widget.setProperty("systemBackColor", QVariant::fromValue(code));
 }
 
-QFont fontFor(const FontSpec& spec) {
-    QFont font(spec.face == FontFace::song ? QStringLiteral("宋体") : QStringLiteral("黑体"));
-    font.setStyleHint(spec.face == FontFace::song ? QFont::Serif : QFont::SansSerif);
-    font.setPointSizeF(spec.decipoints / 10.0);
-    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+QFont fontFor(const FontSpec& wanted) {
+    QFont font(wanted.face == FontFace::song ? QStringLiteral("宋体") : QStringLiteral("黑体"));
+    font.setStyleHint(wanted.face == FontFace::song ? QFont::Serif : QFont::SansSerif);
+    font.setPointSizeF(wanted.decipoints / 10.0);
+    font.setWeight(wanted.bold ? QFont::Bold : QFont::Normal);
     return font;
 }
 

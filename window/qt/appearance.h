@@ -26,7 +26,7 @@ void applySystemColor(QWidget& widget, QPalette::ColorRole role, std::uint32_t c
 
 // 宋体 and 黑体 with the given size and weight. Where those faces are missing, the substitutes
 // installed below stand in.
-[[nodiscard]] QFont fontFor(const FontSpec& spec);
+[[nodiscard]] QFont fontFor(const FontSpec& wanted);
 
 // Maps 宋体 to an installed Song (serif) face and 黑体 to a Hei (sans) face, both covering
 // simplified Chinese: Windows' SimSun and SimHei, else Debian's Noto CJK or older CJK fonts.

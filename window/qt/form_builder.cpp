@@ -19,9 +19,9 @@ QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QWidget* createControl(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = fromUtf8(spec.caption);
-    switch (spec.kind) {
+QWidget* createControl(const ControlSpec& row, QWidget* parent) {
+    const QString caption = fromUtf8(row.caption);
+    switch (row.kind) {
         case ControlKind::pictureBox: {
             auto* picture = new QLabel(parent);
             // The banner at its natural size from the top-left corner, never scaled.
@@ -83,25 +83,25 @@ std::unique_ptr<QWidget> buildForm1() {
     applySystemColor(*form, QPalette::Window, kForm1.backColor);
 
     QHash<QString, QWidget*> built{{form->objectName(), form.get()}};
-    for (const ControlSpec& spec : kControls) {
-        QWidget* control = createControl(spec, built.value(fromUtf8(spec.container)));
-        control->setObjectName(fromUtf8(spec.name));
-        control->setGeometry(twipsToPixels(spec.left), twipsToPixels(spec.top),
-                             twipsToPixels(spec.width), twipsToPixels(spec.height));
+    for (const ControlSpec& row : kControls) {
+        QWidget* control = createControl(row, built.value(fromUtf8(row.container)));
+        control->setObjectName(fromUtf8(row.name));
+        control->setGeometry(twipsToPixels(row.left), twipsToPixels(row.top),
+                             twipsToPixels(row.width), twipsToPixels(row.height));
         // Set even where it is the window's font, so that a control does not inherit its
         // frame's caption font.
-        control->setFont(fontFor(spec.font.value_or(kForm1.font)));
-        if (spec.backColor) {
-            applySystemColor(*control, backgroundRole(spec.kind), *spec.backColor);
+        control->setFont(fontFor(row.font.value_or(kForm1.font)));
+        if (row.backColor) {
+            applySystemColor(*control, backgroundRole(row.kind), *row.backColor);
         }
-        if (!spec.accessibleName.empty()) {
-            control->setAccessibleName(fromUtf8(spec.accessibleName));
+        if (!row.accessibleName.empty()) {
+            control->setAccessibleName(fromUtf8(row.accessibleName));
         }
-        if (const std::optional<Field> field = fieldNamed(spec.name)) {
+        if (const std::optional<Field> field = fieldNamed(row.name)) {
             control->setEnabled(initialState(*field).enabled);
         }
-        if (spec.kind == ControlKind::pictureBox || spec.kind == ControlKind::label ||
-            spec.kind == ControlKind::frame) {
+        if (row.kind == ControlKind::pictureBox || row.kind == ControlKind::label ||
+            row.kind == ControlKind::frame) {
             control->setFocusPolicy(Qt::NoFocus);
         }
         built.insert(control->objectName(), control);

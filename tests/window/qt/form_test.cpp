@@ -72,11 +72,11 @@ class FormTest : public QObject {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("container");
         QTest::addColumn<QRect>("pixels");
-        for (const ControlSpec& spec : kControls) {
-            QTest::newRow(spec.name.data())
-                << qstr(spec.name) << qstr(spec.container)
-                << QRect(twipsToPixels(spec.left), twipsToPixels(spec.top),
-                         twipsToPixels(spec.width), twipsToPixels(spec.height));
+        for (const ControlSpec& row : kControls) {
+            QTest::newRow(row.name.data())
+                << qstr(row.name) << qstr(row.container)
+                << QRect(twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width),
+                         twipsToPixels(row.height));
         }
     }
     void everyControlStandsInItsContainerAtItsTwips() {
