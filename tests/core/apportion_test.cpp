@@ -143,6 +143,12 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"FirstUsableAreaZeroOthersCancel", floor(10, {0, 5, -5}),
                   ApportionFault::invalidOperation, 0},
         FaultCase{"UsableSumOverflows", floor(0, {3e38f, 3e38f}), ApportionFault::overflow, 0},
+        // The first addition that leaves the range names the fault, whatever follows it.
+        FaultCase{"UsableSumOverflowsBeforeAnOppositeInfinity",
+                  floor(0, {3e38f, 3e38f, -std::numeric_limits<float>::infinity()}),
+                  ApportionFault::overflow, 0},
+        FaultCase{"UsableAreaNotANumber", floor(0, {1, std::numeric_limits<float>::quiet_NaN()}),
+                  ApportionFault::invalidOperation, 0},
         FaultCase{"BuildingAreaTooLargeForSingle", floor(3e38f, {3e38f, 1}),
                   ApportionFault::overflow, 0},
         FaultCase{"CoreIsMinusTheUsableSum", floor(-100, {40, 60}), ApportionFault::divisionByZero,

@@ -251,5 +251,39 @@ TEST(NumberText, FormattedTextConvertsBackToTheNearestSingleOfTheShownValue) {
     }
 }
 
+// Common magnitudes take an integer fast path; every float must still come out exactly as
+// %.7g writes it. Checked on every float near the edges of that path and on a log-uniform
+// sample of all magnitudes.
+TEST(NumberText, EveryMagnitudeIsWrittenAsSevenDigitGeneralNotation) {
+    const auto general = [](float value) {
+        char digits[32];
+        const auto end =
+            std::to_chars(digits, digits + sizeof digits, value, std::chars_format::general, 7).ptr;
+        std::u16string text;
+        for (const char* p = digits; p != end; ++p) {
+            text.push_back(*p == 'e' ? u'E' : static_cast<char16_t>(*p));
+        }
+        return text;
+    };
+    const auto sweep = [&](float from, float to) {
+        for (float v = from; v < to; v = std::nextafter(v, to)) {
+            ASSERT_EQ(singleToText(v, '.'), general(v)) << v;
+            ASSERT_EQ(singleToText(-v, '.'), general(-v)) << -v;
+        }
+    };
+    sweep(9.99e-5f, 1.001e-4f);
+    sweep(9999000.0f, 10001000.0f);
+    sweep(999999.0f, 1000001.0f);
+    sweep(0.0999999f, 0.1000001f);
+    std::mt19937 random(5);
+    std::uniform_real_distribution<double> decade(-46.0, 39.0);
+    for (int i = 0; i < 200000; ++i) {
+        const auto v = static_cast<float>(std::pow(10.0, decade(random)));
+        if (std::isfinite(v) && v != 0.0f) {
+            ASSERT_EQ(singleToText(v, '.'), general(v)) << v;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace quotara
