@@ -9,6 +9,7 @@
 
 #include "appearance.h"
 #include "form_builder.h"
+#include "qt_text.h"
 
 namespace quotara {
 
@@ -43,9 +44,7 @@ MainWindow::MainWindow(char16_t decimalSeparator)
 
 void MainWindow::bindClicks() {
     for (const ClickBinding& binding : kClickBindings) {
-        const QString name = QString::fromLatin1(binding.control.data(),
-                                                 static_cast<qsizetype>(binding.control.size()));
-        auto* button = form_->findChild<QAbstractButton*>(name);
+        auto* button = form_->findChild<QAbstractButton*>(toQString(binding.control));
         if (button == nullptr) {
             continue;
         }

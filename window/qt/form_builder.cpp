@@ -11,16 +11,13 @@
 
 #include "appearance.h"
 #include "field_model.h"
+#include "qt_text.h"
 
 namespace quotara {
 namespace {
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QWidget* createControl(const ControlSpec& row, QWidget* parent) {
-    const QString caption = fromUtf8(row.caption);
+    const QString caption = toQString(row.caption);
     switch (row.kind) {
         case ControlKind::pictureBox: {
             auto* picture = new QLabel(parent);
@@ -75,8 +72,8 @@ QPalette::ColorRole backgroundRole(ControlKind kind) {
 
 std::unique_ptr<QWidget> buildForm1() {
     auto form = std::make_unique<QWidget>();
-    form->setObjectName(fromUtf8(kForm1.name));
-    form->setWindowTitle(fromUtf8(kForm1.caption));
+    form->setObjectName(toQString(kForm1.name));
+    form->setWindowTitle(toQString(kForm1.caption));
     form->setFixedSize(twipsToPixels(kForm1.clientWidth), twipsToPixels(kForm1.clientHeight));
     form->setFont(fontFor(kForm1.font));
     form->setAutoFillBackground(true);
@@ -84,8 +81,8 @@ std::unique_ptr<QWidget> buildForm1() {
 
     QHash<QString, QWidget*> built{{form->objectName(), form.get()}};
     for (const ControlSpec& row : kControls) {
-        QWidget* control = createControl(row, built.value(fromUtf8(row.container)));
-        control->setObjectName(fromUtf8(row.name));
+        QWidget* control = createControl(row, built.value(toQString(row.container)));
+        control->setObjectName(toQString(row.name));
         control->setGeometry(twipsToPixels(row.left), twipsToPixels(row.top),
                              twipsToPixels(row.width), twipsToPixels(row.height));
         // Set even where it is the window's font, so that a control does not inherit its
@@ -95,7 +92,7 @@ std::unique_ptr<QWidget> buildForm1() {
             applySystemColor(*control, backgroundRole(row.kind), *row.backColor);
         }
         if (!row.accessibleName.empty()) {
-            control->setAccessibleName(fromUtf8(row.accessibleName));
+            control->setAccessibleName(toQString(row.accessibleName));
         }
         if (const std::optional<Field> field = fieldNamed(row.name)) {
             control->setEnabled(initialState(*field).enabled);
@@ -108,8 +105,8 @@ std::unique_ptr<QWidget> buildForm1() {
     }
 
     for (std::size_t i = 1; i < kTabOrder.size(); ++i) {
-        QWidget::setTabOrder(built.value(fromUtf8(kTabOrder[i - 1])),
-                             built.value(fromUtf8(kTabOrder[i])));
+        QWidget::setTabOrder(built.value(toQString(kTabOrder[i - 1])),
+                             built.value(toQString(kTabOrder[i])));
     }
     return form;
 }

@@ -4,14 +4,14 @@
 #include <QRadioButton>
 
 #include "appearance.h"
+#include "qt_text.h"
 
 namespace quotara {
 
 QtFieldModel::QtFieldModel(QWidget& form) {
     for (int i = 0; i < kFieldCount; ++i) {
         const std::string_view name = fieldName(static_cast<Field>(i));
-        widgets_[static_cast<std::size_t>(i)] = form.findChild<QWidget*>(
-            QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+        widgets_[static_cast<std::size_t>(i)] = form.findChild<QWidget*>(toQString(name));
     }
 }
 
@@ -34,8 +34,7 @@ bool QtFieldModel::setText(Field field, std::u16string_view text) {
     if (box == nullptr) {
         return false;
     }
-    const QString replacement =
-        QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+    const QString replacement = toQString(text);
     // Writing the text a field already holds must not move its cursor or reset its undo.
     if (box->text() != replacement) {
         box->setText(replacement);

@@ -3,12 +3,10 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
+#include "qt_text.h"
+
 namespace quotara {
 namespace {
-
-QString fromUtf16(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The icon part of a style value: 16 stop, 32 question, 48 exclamation, 64 information.
 QMessageBox::Icon iconFor(int style) {
@@ -29,13 +27,13 @@ QMessageBox::Icon iconFor(int style) {
 }  // namespace
 
 void QtMessageService::show(std::u16string_view prompt, int style, std::u16string_view title) {
-    QString caption = fromUtf16(title);
+    QString caption = toQString(title);
     // On X11 Qt replaces an empty window title with the application's name; a single space
     // keeps the title bar looking empty, as asked.
     if (caption.isEmpty() && QGuiApplication::platformName() == QLatin1String("xcb")) {
         caption = QStringLiteral(" ");
     }
-    QMessageBox box(iconFor(style), caption, fromUtf16(prompt), QMessageBox::Ok, parent_.data());
+    QMessageBox box(iconFor(style), caption, toQString(prompt), QMessageBox::Ok, parent_.data());
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
     // On X11 the window does not become active again by itself once the box has gone.

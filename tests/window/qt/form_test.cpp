@@ -12,14 +12,11 @@
 #include "appearance.h"
 #include "form_builder.h"
 #include "qt_field_model.h"
+#include "qt_text.h"
 
 using namespace quotara;
 
 namespace {
-
-QString qstr(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 template <typename Widget = QWidget>
 Widget* child(QWidget& form, const QString& name) {
@@ -74,7 +71,7 @@ class FormTest : public QObject {
         QTest::addColumn<QRect>("pixels");
         for (const ControlSpec& row : kControls) {
             QTest::newRow(row.name.data())
-                << qstr(row.name) << qstr(row.container)
+                << toQString(row.name) << toQString(row.container)
                 << QRect(twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width),
                          twipsToPixels(row.height));
         }
