@@ -5,8 +5,10 @@
 #include "form_builder.h"
 #include "startup.h"
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+int main(int /*argc*/, char* /*argv*/[]) {
+    quotara::QtCommandLine commandLine;
+    QApplication app(commandLine.argc, commandLine.argv);
+    quotara::installApplicationIdentity();
     quotara::installChineseResources(app);
 
     const QString separator = QLocale::system().decimalPoint();

@@ -13,6 +13,11 @@
 
 namespace quotara {
 
+void installApplicationIdentity() {
+    QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationName));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
+}
+
 void installChineseResources(QApplication& app) {
     auto* translator = new QTranslator(&app);
     // The window is Chinese whatever the system's language; only numbers follow the system

@@ -12,6 +12,29 @@ class QApplication;
 
 namespace quotara {
 
+// The application's one id, in reverse-DNS form: the desktop file is "<id>.desktop", the
+// AppStream component has this id, and Wayland compositors find the icon through it.
+inline constexpr char kApplicationId[] = "cn.quotara.Quotara";
+// The class in the window's X11 WM_CLASS, which task bars match against the desktop file's
+// StartupWMClass.
+inline constexpr char kApplicationName[] = "Quotara";
+
+// The program takes no command line. Qt acts on options of its own (-reverse, -stylesheet,
+// -qwindowtitle …), so it is handed the program's name alone.
+struct QtCommandLine {
+    QtCommandLine() = default;
+    QtCommandLine(const QtCommandLine&) = delete;  // argv points into the object itself
+    QtCommandLine& operator=(const QtCommandLine&) = delete;
+
+    int argc = 1;
+    char name[8] = "quotara";
+    char* argv[2] = {name, nullptr};
+};
+
+// Names the application for the desktop (WM_CLASS, the Wayland app id). Call before the
+// first window is created.
+void installApplicationIdentity();
+
 // Chinese for everything the toolkit itself shows (the OK button, the entries' context menus)
 // and the Chinese font faces. Call once, after creating the application object.
 void installChineseResources(QApplication& app);
