@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Regenerates the program icon: app/resources/quotara.ico and the PNG sizes
-under app/resources/icons/ for the Linux icon theme.
+under app/resources/icons/ for the Linux icon theme (hicolor, 16 to 256 pixels).
 
 Usage: make_icon.py [OUTPUT_DIR]     (default: app/resources beside this tool)
 
@@ -161,24 +161,44 @@ def ico_bytes(entries):
     return head + directory + b"".join(blobs)
 
 
-def png_bytes(image, palette, scale_to):
-    """RGBA PNG of the image scaled by nearest neighbour, clear where masked."""
+def png_bytes(image, palette, factor, margin=0):
+    """RGBA PNG of the image with each pixel drawn as a factor x factor square,
+    inside a clear margin; clear where masked."""
     size = len(image)
+    side = size * factor + 2 * margin
     raw = bytearray()
-    for y in range(scale_to):
+    for y in range(side):
         raw.append(0)  # filter: none
-        row = image[y * size // scale_to]
-        for x in range(scale_to):
-            v = row[x * size // scale_to]
+        source_y = (y - margin) // factor
+        for x in range(side):
+            source_x = (x - margin) // factor
+            inside = 0 <= source_x < size and 0 <= source_y < size
+            v = image[source_y][source_x] if inside else None
             raw += b"\0\0\0\0" if v is None else bytes(palette[v]) + b"\xff"
 
     def chunk(kind, data):
         return (struct.pack(">I", len(data)) + kind + data
                 + struct.pack(">I", zlib.crc32(kind + data)))
 
-    ihdr = struct.pack(">IIBBBBB", scale_to, scale_to, 8, 6, 0, 0, 0)
+    ihdr = struct.pack(">IIBBBBB", side, side, 8, 6, 0, 0, 0)
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", ihdr)
             + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
+
+
+# The sizes desktops ask for, each as (drawing, whole scale factor, clear margin).
+# Whole factors keep every drawn pixel a sharp square; 22 and 24, which no factor
+# reaches, frame the 16-pixel drawing in a clear margin, as panel icons often are.
+THEME_SIZES = {
+    16: ("small", 1, 0),
+    22: ("small", 1, 3),
+    24: ("small", 1, 4),
+    32: ("big", 1, 0),
+    48: ("small", 3, 0),
+    64: ("big", 2, 0),
+    96: ("big", 3, 0),
+    128: ("big", 4, 0),
+    256: ("big", 8, 0),
+}
 
 
 def main(argv):
@@ -194,10 +214,11 @@ def main(argv):
     with open(path, "wb") as f:
         f.write(ico_bytes([(big, VGA, 4), (small, VGA, 4), (two, bw, 1)]))
     written.append(path)
-    for size in (16, 32, 48, 64):
+    drawings = {"small": small, "big": big}
+    for size, (drawing, factor, margin) in THEME_SIZES.items():
         path = os.path.join(out_dir, "icons", f"quotara-{size}.png")
         with open(path, "wb") as f:
-            f.write(png_bytes(small if size == 16 else big, VGA, size))
+            f.write(png_bytes(drawings[drawing], VGA, factor, margin))
         written.append(path)
     for path in written:
         print(os.path.normpath(path))

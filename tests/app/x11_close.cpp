@@ -1,6 +1,8 @@
-// Finds a top-level X11 window by its exact title, prints where it stands, and asks it to close
-// as a window manager's close button would (WM_DELETE_WINDOW).
-// Usage: x11_close TITLE SECONDS
+// Finds a top-level X11 window by its exact title, prints where it stands and the class of its
+// WM_CLASS, optionally saves its pixels as a PPM picture once its painting has settled, and asks
+// it to close as a window manager's close button would (WM_DELETE_WINDOW).
+// Usage: x11_close TITLE SECONDS [PICTURE.ppm]
+// Prints: X Y WIDTH HEIGHT SCREEN_WIDTH SCREEN_HEIGHT CLASS
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -9,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <thread>
 
@@ -54,11 +57,66 @@ Window findWindow(Display* display, Window parent, const std::string& title) {
     return found;
 }
 
+std::string classOf(Display* display, Window window) {
+    XClassHint hint{};
+    if (XGetClassHint(display, window, &hint) == 0) {
+        return "-";
+    }
+    std::string name = hint.res_class != nullptr ? hint.res_class : "-";
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+    return name;
+}
+
+// The window's pixels as a binary PPM; empty if they cannot be read.
+std::string pictureOf(Display* display, Window window, int width, int height) {
+    XImage* image = XGetImage(display, window, 0, 0, static_cast<unsigned>(width),
+                              static_cast<unsigned>(height), AllPlanes, ZPixmap);
+    if (image == nullptr) {
+        return {};
+    }
+    std::string ppm = "P6\n" + std::to_string(width) + " " + std::to_string(height) + "\n255\n";
+    const auto channel = [](unsigned long pixel, unsigned long mask) {
+        if (mask == 0) {
+            return '\0';
+        }
+        while ((mask & 1) == 0) {
+            mask >>= 1;
+            pixel >>= 1;
+        }
+        return static_cast<char>((pixel & mask) * 255 / mask);
+    };
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const unsigned long pixel = XGetPixel(image, x, y);
+            ppm += channel(pixel, image->red_mask);
+            ppm += channel(pixel, image->green_mask);
+            ppm += channel(pixel, image->blue_mask);
+        }
+    }
+    XDestroyImage(image);
+    return ppm;
+}
+
+// A freshly mapped window may not be painted yet: wait until two looks a little apart agree.
+std::string settledPictureOf(Display* display, Window window, int width, int height) {
+    std::string previous;
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        std::string current = pictureOf(display, window, width, height);
+        if (!current.empty() && current == previous) {
+            return current;
+        }
+        previous = std::move(current);
+    }
+    return {};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: x11_close TITLE SECONDS\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: x11_close TITLE SECONDS [PICTURE.ppm]\n");
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -88,9 +146,21 @@ int main(int argc, char** argv) {
     int y = 0;
     Window child = 0;
     XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
-    std::printf("%d %d %d %d %d %d\n", x, y, attributes.width, attributes.height,
+    std::printf("%d %d %d %d %d %d %s\n", x, y, attributes.width, attributes.height,
                 DisplayWidth(display, DefaultScreen(display)),
-                DisplayHeight(display, DefaultScreen(display)));
+                DisplayHeight(display, DefaultScreen(display)), classOf(display, window).c_str());
+
+    bool saved = true;
+    if (argc == 4) {
+        const std::string picture =
+            settledPictureOf(display, window, attributes.width, attributes.height);
+        std::ofstream out(argv[3], std::ios::binary);
+        out << picture;
+        if (picture.empty() || !out) {
+            std::fprintf(stderr, "x11_close: could not save the window's pixels\n");
+            saved = false;
+        }
+    }
 
     XEvent close{};
     close.xclient.type = ClientMessage;
@@ -102,5 +172,5 @@ int main(int argc, char** argv) {
     XSendEvent(display, window, False, NoEventMask, &close);
     XFlush(display);
     XCloseDisplay(display);
-    return 0;
+    return saved ? 0 : 1;
 }

@@ -9,6 +9,7 @@ import subprocess
 import sys
 import tempfile
 import unittest
+import zlib
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[2]
@@ -19,7 +20,8 @@ sys.dont_write_bytecode = True  # keep tools/ free of __pycache__
 
 import make_banner  # noqa: E402
 
-ASSETS = ["quotara.ico"] + [f"icons/quotara-{s}.png" for s in (16, 32, 48, 64)]
+THEME_SIZES = (16, 22, 24, 32, 48, 64, 96, 128, 256)
+ASSETS = ["quotara.ico"] + [f"icons/quotara-{s}.png" for s in THEME_SIZES]
 
 
 def lzw_decode(data, min_size):
@@ -48,6 +50,34 @@ def lzw_decode(data, min_size):
             width += 1
         out += entry
         prev = entry
+
+
+def png_pixels(data):
+    """Width and rows of RGBA pixels (4-byte strings) of an 8-bit RGBA PNG whose rows all use
+    filter 0, the form the icon generator writes; anything else fails the test."""
+    assert data[:8] == b"\x89PNG\r\n\x1a\n", "not a PNG"
+    pos, header, idat = 8, None, b""
+    while pos < len(data):
+        length, kind = struct.unpack(">I4s", data[pos:pos + 8])
+        body = data[pos + 8:pos + 8 + length]
+        assert struct.unpack(">I", data[pos + 8 + length:pos + 12 + length])[0] == \
+            zlib.crc32(kind + body), f"bad CRC in {kind}"
+        if kind == b"IHDR":
+            header = struct.unpack(">IIBBBBB", body)
+        elif kind == b"IDAT":
+            idat += body
+        pos += 12 + length
+    width, height, depth, colour, _, _, interlace = header
+    assert (depth, colour, interlace) == (8, 6, 0), "not 8-bit RGBA, non-interlaced"
+    raw = zlib.decompress(idat)
+    stride = 1 + 4 * width
+    assert len(raw) == stride * height
+    rows = []
+    for y in range(height):
+        line = raw[y * stride:(y + 1) * stride]
+        assert line[0] == 0, "row filter other than none"
+        rows.append([line[1 + 4 * x:5 + 4 * x] for x in range(width)])
+    return width, rows
 
 
 def gif_parts(data):
@@ -119,6 +149,39 @@ class AssetsTest(unittest.TestCase):
         rng = random.Random(7)  # 64 symbols of noise overflow the 4096-code table often
         for data in (bytes(rng.randrange(64) for _ in range(30000)), bytes(5000), b"\x3f"):
             self.assertEqual(lzw_decode(make_banner.lzw_encode(data, 6), 6), data)
+
+    def test_theme_icons_are_square_at_their_size(self):
+        for size in THEME_SIZES:
+            with self.subTest(size):
+                width, rows = png_pixels((RESOURCES / f"icons/quotara-{size}.png").read_bytes())
+                self.assertEqual((width, len(rows)), (size, size))
+
+    def test_theme_icons_enlarge_the_drawings_by_whole_factors_without_smoothing(self):
+        # Each larger icon, read one pixel per factor x factor block, is the 16- or 32-pixel
+        # icon itself, and every block is one colour: no blur, no uneven rows or columns.
+        drawn = {s: png_pixels((RESOURCES / f"icons/quotara-{s}.png").read_bytes())[1]
+                 for s in THEME_SIZES}
+        for size, base, factor in ((48, 16, 3), (64, 32, 2), (96, 32, 3), (128, 32, 4),
+                                   (256, 32, 8)):
+            with self.subTest(size):
+                rows = drawn[size]
+                for y in range(size):
+                    for x in range(size):
+                        self.assertEqual(rows[y][x], drawn[base][y // factor][x // factor],
+                                         f"pixel {x},{y}")
+
+    def test_small_panel_sizes_frame_the_16_pixel_drawing_in_clear(self):
+        small = png_pixels((RESOURCES / "icons/quotara-16.png").read_bytes())[1]
+        for size in (22, 24):
+            with self.subTest(size):
+                rows = png_pixels((RESOURCES / f"icons/quotara-{size}.png").read_bytes())[1]
+                margin = (size - 16) // 2
+                for y in range(size):
+                    for x in range(size):
+                        inside = margin <= x < margin + 16 and margin <= y < margin + 16
+                        expected = (small[y - margin][x - margin] if inside
+                                    else b"\0\0\0\0")
+                        self.assertEqual(rows[y][x], expected, f"pixel {x},{y}")
 
     def test_icon_directory(self):
         data = (RESOURCES / "quotara.ico").read_bytes()

@@ -13,6 +13,7 @@
 #include "form_builder.h"
 #include "qt_field_model.h"
 #include "qt_text.h"
+#include "version.h"
 
 using namespace quotara;
 
@@ -58,7 +59,8 @@ class FormTest : public QObject {
 
     void windowHasItsCaptionFixedClientSizeAndScrollBarColour() {
         QCOMPARE(form_->objectName(), QStringLiteral("Form1"));
-        QCOMPARE(form_->windowTitle(), QStringLiteral("Quotara v0.97 \uFF0Ddesigned by Tamsel"));
+        QCOMPARE(form_->windowTitle(),
+                 QStringLiteral("Quotara v" QUOTARA_VERSION " \uFF0Ddesigned by Tamsel"));
         QCOMPARE(form_->size(), QSize(389, 494));
         QCOMPARE(form_->minimumSize(), form_->maximumSize());
         QCOMPARE(form_->property("systemBackColor").toUInt(), kScrollBarColor);

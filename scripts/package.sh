@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Builds Quotara's Debian source and binary packages from a copy of the checkout (the tree
+# stays clean), puts them in dist/, and runs lintian on them: any error or warning fails.
+# Installs the packaging tools and the build dependencies with apt-get when they are missing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+tools=(
+  # building: the source package's own tools and debhelper
+  dpkg-dev debhelper build-essential
+  # checking the package and its installed files
+  lintian desktop-file-utils appstream man-db
+)
+sudo_cmd=()
+[[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+missing=()
+for package in "${tools[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+if [[ ${#missing[@]} -gt 0 ]]; then
+  echo "package: installing ${missing[*]}"
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+if ! dpkg-checkbuilddeps >/dev/null 2>&1; then
+  echo "package: installing the build dependencies from debian/control"
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get build-dep -y -qq ./ >/dev/null
+fi
+
+version=$(dpkg-parsechangelog -SVersion)
+arch=$(dpkg-architecture -qDEB_HOST_ARCH)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+source_dir="$work/quotara-$version"
+mkdir "$source_dir"
+# The working tree less what git ignores: nothing built comes along.
+git ls-files -z --cached --others --exclude-standard | tar --null -T - -cf - | tar -xf - -C "$source_dir"
+
+mkdir -p dist
+rm -f dist/quotara_* dist/quotara-dbgsym_*
+log="dist/quotara_${version}_${arch}.build"
+echo "package: building quotara $version (log: $log)"
+if ! (cd "$source_dir" && dpkg-buildpackage -us -uc -j2) >"$log" 2>&1; then
+  tail -n 40 "$log"
+  echo "package: the build failed; the whole log is $log" >&2
+  exit 1
+fi
+for file in "$work"/quotara_"$version"* "$work"/quotara-dbgsym_"$version"*; do
+  [[ -e $file ]] && mv "$file" dist/
+done
+
+echo "package: lintian"
+lintian --fail-on error,warning --display-info "dist/quotara_${version}_${arch}.changes"
+echo "package: dist/quotara_${version}_${arch}.deb"

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# The package that scripts/package.sh left in dist/, as a user gets it: installed with apt-get,
+# the installed program started (tests/app/smoke_test.sh, with Qt's options too), the installed
+# desktop entry, metainfo, icons and manual pages validated, then purged; fails if any file of
+# the package is left. Installs and purges the package system-wide: for CI and test machines.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+
+deb="dist/quotara_$(dpkg-parsechangelog -SVersion)_$(dpkg-architecture -qDEB_HOST_ARCH).deb"
+as_root=()
+[[ $(id -u) -eq 0 ]] || as_root=(sudo)
+if dpkg-query -W quotara >/dev/null 2>&1; then "${as_root[@]}" apt-get purge -y -qq quotara >/dev/null; fi
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "./$deb" >/dev/null
+package_tmp=$(mktemp -d)
+trap 'rm -rf "$package_tmp"' EXIT
+c++ -std=c++20 -O1 tests/app/x11_close.cpp -lX11 -o "$package_tmp/x11_close"
+bash tests/app/smoke_test.sh /usr/bin/quotara "$package_tmp/x11_close" \
+  "Quotara v$(dpkg-query -W -f='${source:Upstream-Version}' quotara) －designed by Tamsel" \
+  /usr/share/applications/cn.quotara.Quotara.desktop
+# Each check must pass and print nothing (manual pages: no warning on standard error).
+out=$(desktop-file-validate /usr/share/applications/cn.quotara.Quotara.desktop 2>&1)
+[[ -z $out ]] || { echo "FAIL: desktop-file-validate: $out"; exit 1; }
+appstreamcli validate --no-net /usr/share/metainfo/cn.quotara.Quotara.metainfo.xml
+for page in /usr/share/man/man1/quotara.1.gz /usr/share/man/zh_CN/man1/quotara.1.gz; do
+  # A Chinese reader's locale is a UTF-8 one.
+  out=$(LC_ALL=C.UTF-8 man --warnings -l "$page" 2>&1 >/dev/null)
+  [[ -z $out ]] || { echo "FAIL: man $page: $out"; exit 1; }
+done
+dpkg-query -L quotara >"$package_tmp/files"
+# Every icon the package installs is a PNG of its folder's size; 16 and 256 are among them.
+python3 - "$package_tmp/files" <<'ICONS'
+import re
+import struct
+import sys
+sizes = []
+for path in open(sys.argv[1]).read().split():
+    match = re.fullmatch(r"/usr/share/icons/hicolor/(\d+)x\1/apps/quotara\.png", path)
+    if match is None:
+        continue
+    with open(path, "rb") as f:
+        head = f.read(24)
+    size = int(match.group(1))
+    assert head[:8] == b"\x89PNG\r\n\x1a\n", f"{path}: not a PNG"
+    assert struct.unpack(">II", head[16:24]) == (size, size), f"{path}: not {size}x{size}"
+    sizes.append(size)
+assert 16 in sizes and 256 in sizes, f"hicolor sizes {sorted(sizes)}"
+print("icons: hicolor", " ".join(map(str, sorted(sizes))), "pixels, each its size")
+ICONS
+"${as_root[@]}" apt-get purge -y -qq quotara >/dev/null
+left=()
+while read -r path; do
+  # A folder that another package also uses stays, rightly.
+  if [[ -e $path && $path != /. ]] && ! dpkg-query -S "$path" >/dev/null 2>&1; then left+=("$path"); fi
+done <"$package_tmp/files"
+[[ ${#left[@]} -eq 0 ]] || { echo "FAIL: left after purge: ${left[*]}"; exit 1; }
+echo "package: installed, ran, validated and purged without a trace"
