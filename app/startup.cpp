@@ -53,14 +53,24 @@ void MainWindow::bindClicks() {
         if (button == nullptr) {
             continue;
         }
-        QObject::connect(button, &QAbstractButton::clicked, form_.get(),
-                         [this, handler = binding.handler] {
-                             // A failed field operation is told to the user; the window and
-                             // everything typed into it stay as they are.
-                             if (const HandlerOutcome fault = handler(context_)) {
-                                 messages_.show(describeFault(*fault), kWarningStyle, u"");
-                             }
-                         });
+        const auto run = [this, handler = binding.handler] {
+            // A failed field operation is told to the user; the window and everything typed
+            // into it stay as they are.
+            if (const HandlerOutcome fault = handler(context_)) {
+                messages_.show(describeFault(*fault), kWarningStyle, u"");
+            }
+        };
+        if (button->isCheckable()) {
+            // A count is chosen by a click, Space, an arrow key or a screen reader's Toggle
+            // action. Each checks the button once; not all of them emit clicked.
+            QObject::connect(button, &QAbstractButton::toggled, form_.get(), [run](bool checked) {
+                if (checked) {
+                    run();
+                }
+            });
+        } else {
+            QObject::connect(button, &QAbstractButton::clicked, form_.get(), run);
+        }
     }
 }
 

@@ -9,7 +9,9 @@
 #include <QScreen>
 #include <limits>
 
+#include "accessibility.h"
 #include "appearance.h"
+#include "count_button.h"
 #include "field_model.h"
 #include "qt_text.h"
 
@@ -29,10 +31,12 @@ QWidget* createControl(const ControlSpec& row, QWidget* parent) {
         case ControlKind::frame: {
             auto* frame = new QGroupBox(caption, parent);
             frame->setStyleSheet(frameStyleSheet(kForm1.backColor));
+            // The spaces that place a caption on screen mean nothing read aloud.
+            frame->setAccessibleName(caption.simplified());
             return frame;
         }
         case ControlKind::optionButton:
-            return new QRadioButton(caption, parent);
+            return new CountButton(caption, parent);
         case ControlKind::textBox: {
             auto* box = new QLineEdit(parent);
             // Qt's default cap of 32767 characters would cut a long paste; nothing the user
@@ -71,6 +75,7 @@ QPalette::ColorRole backgroundRole(ControlKind kind) {
 }  // namespace
 
 std::unique_ptr<QWidget> buildForm1() {
+    installWindowAccessibility();
     auto form = std::make_unique<QWidget>();
     form->setObjectName(toQString(kForm1.name));
     form->setWindowTitle(toQString(kForm1.caption));
