@@ -162,6 +162,10 @@ class Session:
                         XDG_CONFIG_HOME=os.path.join(self.dir, "config"), LC_ALL="C.UTF-8")
         for name in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR"):
             self.env.pop(name, None)
+        if "atspi" not in self.needs:
+            # A bus that is not there: with none named, D-Bus clients on X11 start one of their
+            # own (dbus-launch --autolaunch) that outlives the test.
+            self.env["DBUS_SESSION_BUS_ADDRESS"] = f"unix:path={self.dir}/no-bus"
         self.services = []  # (name, process), stopped in reverse order
         self.programs = []
         self.display = None
@@ -190,7 +194,7 @@ class Session:
 
     def _start_xvfb(self):
         read_end, write_end = os.pipe()
-        self._spawn("Xvfb", ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+        self._spawn("Xvfb", ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1920x1200x24",
                              "-nolisten", "tcp"], pass_fds=[write_end])
         os.close(write_end)
         with os.fdopen(read_end) as pipe:

@@ -12,7 +12,7 @@ from session import check, wait_for
 
 def requests(log, name):
     """The arguments of every request of that name the client sent, as written in the log."""
-    return re.findall(r"^\[[\d.]+\]\s+->\s+\S+\." + name + r"\((.*)\)$", log, re.MULTILINE)
+    return re.findall(r"^\[\s*[\d.]+\]\s+->\s+\S+\." + name + r"\((.*)\)$", log, re.MULTILINE)
 
 
 def main(s):
@@ -35,7 +35,7 @@ def main(s):
     time.sleep(2)
     check(program.running(), f"the program ended with status {program.process.returncode}")
     said = [line for line in program.log().splitlines()
-            if line.strip() and not re.match(r"^\[[\d.]+\]\s+(->\s+)?\w+@\d+\.\w+\(", line)]
+            if line.strip() and not re.match(r"^\[\s*[\d.]+\]\s+(->\s+)?\w+@\d+\.\w+\(", line)]
     check(not said, "the program printed:\n" + "\n".join(said))
 
 

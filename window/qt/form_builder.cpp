@@ -13,6 +13,7 @@
 #include "appearance.h"
 #include "count_button.h"
 #include "field_model.h"
+#include "fitted_text.h"
 #include "qt_text.h"
 
 namespace quotara {
@@ -101,6 +102,9 @@ std::unique_ptr<QWidget> buildForm1() {
         }
         if (const std::optional<Field> field = fieldNamed(row.name)) {
             control->setEnabled(initialState(*field).enabled);
+            if (isResultField(*field)) {
+                fitTextToWidth(*qobject_cast<QLineEdit*>(control));
+            }
         }
         if (row.kind == ControlKind::pictureBox || row.kind == ControlKind::label ||
             row.kind == ControlKind::frame) {
