@@ -1,6 +1,6 @@
 """Under a real window manager (openbox on Xvfb), seen through X11: the title bar's text, the
 window active with the focus on the first count button, a size that cannot change, the icon
-and class the desktop uses, and minimising and restoring with everything typed kept.
+and class the desktop uses, minimising and restoring with everything typed kept, and closing.
 Usage: openbox_window_test.py QUOTARA SOURCE_DIR"""
 import sys
 
@@ -82,6 +82,12 @@ def main(s):
     s.type("5")
     wait_for("the typing to reach the entry", lambda: sr.text(qw.core(app)) == "305", timeout=3)
     check(program.running(), "the program ended")
+
+    # The window manager's close button ends the program at once, with status 0.
+    s.client_message(wid, "_NET_CLOSE_WINDOW", [X.CurrentTime, 2])
+    wait_for("the program to end", lambda: not program.running(), timeout=10)
+    check(program.process.returncode == 0, f"exit status {program.process.returncode}:\n"
+                                           f"{program.log()[-2000:]}")
 
 
 if __name__ == "__main__":

@@ -93,7 +93,7 @@ def run(main, needs=(), timeout=100):
         return
     missing = _missing(needs)
     if missing:
-        print("FAIL: missing " + ", ".join(missing) + "; scripts/setup.sh installs it")
+        print("FAIL: missing " + ", ".join(missing) + "; scripts/setup.sh installs what is missing")
         sys.exit(1)
     marker = uuid.uuid4().hex
     env = dict(os.environ, **{MARKER: marker})
