@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -27,9 +28,12 @@ void installChineseResources(QApplication& app) {
         QApplication::installTranslator(translator);
     }
     installChineseFontSubstitutes();
+    // Every size built into the resources, so that the window manager (_NET_WM_ICON) and
+    // the task bar get each one the desktop has.
     QIcon icon;
-    for (const int size : {16, 32, 48, 64}) {
-        icon.addFile(QStringLiteral(":/quotara/icons/quotara-%1.png").arg(size), QSize(size, size));
+    const QDir icons(QStringLiteral(":/quotara/icons"), QStringLiteral("quotara-*.png"));
+    for (const QString& name : icons.entryList(QDir::Files)) {
+        icon.addFile(icons.filePath(name));
     }
     QApplication::setWindowIcon(icon);
 }
