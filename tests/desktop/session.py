@@ -234,10 +234,11 @@ class Session:
     def stop(self):
         for program in self.programs:
             _end(program.process)
+        if self.x is not None:
+            self.x.close()
+            self.x = None
         for _, process in reversed(self.services):
             _end(process)
-        if self.x is not None:
-            self.x = None
         shutil.rmtree(self.dir, ignore_errors=True)
 
     def dump_logs(self):

@@ -102,8 +102,9 @@ std::unique_ptr<QWidget> buildForm1() {
         }
         if (const std::optional<Field> field = fieldNamed(row.name)) {
             control->setEnabled(initialState(*field).enabled);
-            if (isResultField(*field)) {
-                fitTextToWidth(*qobject_cast<QLineEdit*>(control));
+            auto* box = qobject_cast<QLineEdit*>(control);
+            if (box != nullptr && isResultField(*field)) {
+                fitTextToWidth(*box);
             }
         }
         if (row.kind == ControlKind::pictureBox || row.kind == ControlKind::label ||
