@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -27,9 +28,12 @@ void installChineseResources(QApplication& app) {
         QApplication::installTranslator(translator);
     }
     installChineseFontSubstitutes();
+    // Every size built into the resources, so that the window manager (_NET_WM_ICON) and
+    // the task bar get each one the desktop has.
     QIcon icon;
-    for (const int size : {16, 32, 48, 64}) {
-        icon.addFile(QStringLiteral(":/quotara/icons/quotara-%1.png").arg(size), QSize(size, size));
+    const QDir icons(QStringLiteral(":/quotara/icons"), QStringLiteral("quotara-*.png"));
+    for (const QString& name : icons.entryList(QDir::Files)) {
+        icon.addFile(icons.filePath(name));
     }
     QApplication::setWindowIcon(icon);
 }
@@ -53,14 +57,24 @@ void MainWindow::bindClicks() {
         if (button == nullptr) {
             continue;
         }
-        QObject::connect(button, &QAbstractButton::clicked, form_.get(),
-                         [this, handler = binding.handler] {
-                             // A failed field operation is told to the user; the window and
-                             // everything typed into it stay as they are.
-                             if (const HandlerOutcome fault = handler(context_)) {
-                                 messages_.show(describeFault(*fault), kWarningStyle, u"");
-                             }
-                         });
+        const auto run = [this, handler = binding.handler] {
+            // A failed field operation is told to the user; the window and everything typed
+            // into it stay as they are.
+            if (const HandlerOutcome fault = handler(context_)) {
+                messages_.show(describeFault(*fault), kWarningStyle, u"");
+            }
+        };
+        if (button->isCheckable()) {
+            // A count is chosen by a click, Space, an arrow key or a screen reader's Toggle
+            // action. Each checks the button once; not all of them emit clicked.
+            QObject::connect(button, &QAbstractButton::toggled, form_.get(), [run](bool checked) {
+                if (checked) {
+                    run();
+                }
+            });
+        } else {
+            QObject::connect(button, &QAbstractButton::clicked, form_.get(), run);
+        }
     }
 }
 

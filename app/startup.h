@@ -40,7 +40,7 @@ void installApplicationIdentity();
 void installChineseResources(QApplication& app);
 
 // The running window: its widgets, the field model and message box over them, and the nine
-// clicks bound to their handlers.
+// bound events: the clicks of 计算 and 清除, and each count button becoming chosen.
 class MainWindow {
   public:
     explicit MainWindow(char16_t decimalSeparator);

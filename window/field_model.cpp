@@ -37,6 +37,10 @@ bool isOptionButton(Field field) {
     return index(field) <= index(Field::Option8);
 }
 
+bool isResultField(Field field) {
+    return index(field) >= index(Field::produce1);
+}
+
 Field optionFor(int count) {
     return offset(Field::Option2, count - 2);
 }

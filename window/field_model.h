@@ -49,6 +49,8 @@ inline constexpr int kFieldCount = 26;
 [[nodiscard]] std::string_view fieldName(Field field);
 [[nodiscard]] std::optional<Field> fieldNamed(std::string_view name);
 [[nodiscard]] bool isOptionButton(Field field);
+// produce1 … produce8, Text9 and Text10: the fields the Calculate command writes.
+[[nodiscard]] bool isResultField(Field field);
 
 // The option button for household count n (2 to 8), the entry and the result of household i
 // (1 to 8).

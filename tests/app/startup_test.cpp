@@ -1,6 +1,7 @@
 // The running window as a user drives it, with real mouse clicks, key presses and message
 // boxes.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -21,6 +22,8 @@ struct SeenBox {
     QString title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;  // their texts: the box is gone once answered
+    QAccessible::Role role = QAccessible::NoRole;
+    QString spokenName;  // what a screen reader announces the box as
     bool seen = false;
 };
 
@@ -36,12 +39,34 @@ void answerNextBox(SeenBox& seen) {
         for (const QAbstractButton* button : box->buttons()) {
             buttons << button->text();
         }
-        seen = {box->text(), box->windowTitle(), box->icon(), buttons, true};
+        const QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(box);
+        seen = {box->text(), box->windowTitle(), box->icon(),
+                buttons,     spoken->role(),     spoken->text(QAccessible::Name),
+                true};
         QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
         poll->deleteLater();
     });
     poll->start(10);
 }
+
+// Answers every message box that opens while it lives, and counts them.
+class BoxCounter {
+  public:
+    BoxCounter() {
+        QObject::connect(&poll_, &QTimer::timeout, &poll_, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                ++answered_;
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        poll_.start(10);
+    }
+    [[nodiscard]] int answered() const { return answered_; }
+
+  private:
+    QTimer poll_;
+    int answered_ = 0;
+};
 
 }  // namespace
 
@@ -111,6 +136,56 @@ class StartupTest : public QObject {
         QVERIFY(entry("Text6")->isEnabled());
     }
 
+    void arrowKeysChooseEvenBeforeAnyCountIsChosen() {
+        QCOMPARE(QApplication::focusWidget(), widget("Option2"));
+        QTest::keyClick(widget("Option2"), Qt::Key_Right);
+        QVERIFY(radio("Option3")->isChecked());
+        QCOMPARE(QApplication::focusWidget(), widget("Option3"));
+        QVERIFY(entry("Text3")->isEnabled());
+        QTest::keyClick(widget("Option3"), Qt::Key_Left);
+        QVERIFY(radio("Option2")->isChecked());
+        QVERIFY(!entry("Text3")->isEnabled());
+        // The row has no buttons above or below: Up and Down step along it.
+        QTest::keyClick(widget("Option2"), Qt::Key_Down);
+        QVERIFY(radio("Option3")->isChecked());
+        QTest::keyClick(widget("Option3"), Qt::Key_Up);
+        QVERIFY(radio("Option2")->isChecked());
+        QTest::keyClick(widget("Option2"), Qt::Key_Left);
+        QVERIFY2(radio("Option2")->isChecked(), "the first button stays chosen at the row's end");
+    }
+
+    void everyWayOfChoosingACountRunsItsHandlerOnce() {
+        // Without Text8 every count handler stops there and says so in a box: one box per run.
+        delete widget("Text8");
+        BoxCounter boxes;
+        QTest::mouseClick(radio("Option3"), Qt::LeftButton);
+        QCOMPARE(boxes.answered(), 1);
+        QTest::mouseClick(radio("Option3"), Qt::LeftButton);
+        QCOMPARE(boxes.answered(), 1);  // the count in effect is not chosen again
+
+        // Keys go to the active window only.
+        QVERIFY(QTest::qWaitForWindowActive(&window_->form()));
+        widget("Option3")->setFocus();
+        QTest::keyClick(widget("Option3"), Qt::Key_Right);
+        QVERIFY(radio("Option4")->isChecked());
+        QCOMPARE(boxes.answered(), 2);
+
+        QVERIFY(QTest::qWaitForWindowActive(&window_->form()));
+        widget("Option6")->setFocus();
+        QTest::keyClick(widget("Option6"), Qt::Key_Space);
+        QVERIFY(radio("Option6")->isChecked());
+        QCOMPARE(boxes.answered(), 3);
+
+        // The action a screen reader invokes on a radio button.
+        QAccessibleInterface* option7 = QAccessible::queryAccessibleInterface(radio("Option7"));
+        QVERIFY(option7->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::toggleAction()));
+        option7->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(radio("Option7")->isChecked());
+        QCOMPARE(boxes.answered(), 4);
+        QVERIFY(entry("Text7")->isEnabled());
+    }
+
     void aNonNumberEntryWarnsThenPutsTheFocusOnIt() {
         QTest::mouseClick(radio("Option2"), Qt::LeftButton);
         type("texta", "25");
@@ -125,6 +200,8 @@ class StartupTest : public QObject {
         QCOMPARE(box.buttons.size(), 1);
         QCOMPARE(box.buttons.first(), QStringLiteral("确定"));
         QVERIFY(box.title.trimmed().isEmpty());
+        QCOMPARE(box.role, QAccessible::AlertMessage);
+        QCOMPARE(box.spokenName, QStringLiteral("请输入数字！！"));
         QTRY_COMPARE(QApplication::focusWidget(), widget("Text2"));
         QCOMPARE(entry("Text2")->text(), QStringLiteral("6O"));
         QVERIFY(entry("produce1")->text().isEmpty());

@@ -113,7 +113,7 @@ struct FaultCase {
 
 class ApportionFaults : public ::testing::TestWithParam<FaultCase> {};
 
-TEST_P(ApportionFaults, StopAtTheFirstFaultAndKeepEarlierPhases) {
+TEST_P(ApportionFaults, StopAtFirstFaultKeepEarlierPhases) {
     const FaultCase& c = GetParam();
     const ApportionResult r = apportion(c.inputs);
     EXPECT_EQ(r.fault, c.fault);
@@ -144,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
                   ApportionFault::invalidOperation, 0},
         FaultCase{"UsableSumOverflows", floor(0, {3e38f, 3e38f}), ApportionFault::overflow, 0},
         // The first addition that leaves the range names the fault, whatever follows it.
-        FaultCase{"UsableSumOverflowsBeforeAnOppositeInfinity",
+        FaultCase{"SumOverflowsBeforeMinusInfinity",
                   floor(0, {3e38f, 3e38f, -std::numeric_limits<float>::infinity()}),
                   ApportionFault::overflow, 0},
         FaultCase{"UsableAreaNotANumber", floor(0, {1, std::numeric_limits<float>::quiet_NaN()}),

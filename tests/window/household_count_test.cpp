@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "recording_window.h"
 
 namespace quotara {
@@ -35,7 +37,10 @@ TEST_P(ChoosingACount, DependsOnTheCountAloneWhateverWasChosenBefore) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(TwoToEight, ChoosingACount, ::testing::Range(2, 9));
+INSTANTIATE_TEST_SUITE_P(TwoToEight, ChoosingACount, ::testing::Range(2, 9),
+                         [](const ::testing::TestParamInfo<int>& param) {
+                             return std::to_string(param.param) + "Households";
+                         });
 
 TEST(ChoosingACountOrder, WritesAllEightEnabledStatesBeforeAnyColour) {
     RecordingWindow w;

@@ -9,8 +9,11 @@
 #include <QScreen>
 #include <limits>
 
+#include "accessibility.h"
 #include "appearance.h"
+#include "count_button.h"
 #include "field_model.h"
+#include "fitted_text.h"
 #include "qt_text.h"
 
 namespace quotara {
@@ -29,10 +32,12 @@ QWidget* createControl(const ControlSpec& row, QWidget* parent) {
         case ControlKind::frame: {
             auto* frame = new QGroupBox(caption, parent);
             frame->setStyleSheet(frameStyleSheet(kForm1.backColor));
+            // The spaces that place a caption on screen mean nothing read aloud.
+            frame->setAccessibleName(caption.simplified());
             return frame;
         }
         case ControlKind::optionButton:
-            return new QRadioButton(caption, parent);
+            return new CountButton(caption, parent);
         case ControlKind::textBox: {
             auto* box = new QLineEdit(parent);
             // Qt's default cap of 32767 characters would cut a long paste; nothing the user
@@ -71,6 +76,7 @@ QPalette::ColorRole backgroundRole(ControlKind kind) {
 }  // namespace
 
 std::unique_ptr<QWidget> buildForm1() {
+    installWindowAccessibility();
     auto form = std::make_unique<QWidget>();
     form->setObjectName(toQString(kForm1.name));
     form->setWindowTitle(toQString(kForm1.caption));
@@ -96,6 +102,10 @@ std::unique_ptr<QWidget> buildForm1() {
         }
         if (const std::optional<Field> field = fieldNamed(row.name)) {
             control->setEnabled(initialState(*field).enabled);
+            auto* box = qobject_cast<QLineEdit*>(control);
+            if (box != nullptr && isResultField(*field)) {
+                fitTextToWidth(*box);
+            }
         }
         if (row.kind == ControlKind::pictureBox || row.kind == ControlKind::label ||
             row.kind == ControlKind::frame) {

@@ -35,6 +35,8 @@ void QtMessageService::show(std::u16string_view prompt, int style, std::u16strin
     }
     QMessageBox box(iconFor(style), caption, toQString(prompt), QMessageBox::Ok, parent_.data());
     box.setWindowModality(Qt::ApplicationModal);
+    // Screen readers announce the box by its name, and its title is empty.
+    box.setAccessibleName(box.text());
     box.exec();
     // On X11 the window does not become active again by itself once the box has gone.
     if (parent_ != nullptr && parent_->isVisible()) {

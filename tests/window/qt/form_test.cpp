@@ -1,5 +1,6 @@
 // The real window as the user sees it: built from its description, in its initial state, with
 // its tab order, colours and fonts, and the field model over its widgets.
+#include <QAccessible>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -262,6 +263,27 @@ class FormTest : public QObject {
         QCOMPARE(child(*form_, QStringLiteral("Text9"))->accessibleName(),
                  QStringLiteral("总面积"));
         QVERIFY(child(*form_, QStringLiteral("Text10"))->accessibleName().startsWith(u"使用率"));
+    }
+
+    void screenReadersSeeAWindowNamedByItsCaption() {
+        const QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form_.get());
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), form_->windowTitle());
+        // Only the top-level form is a window; a frame inside it stays a group.
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(child(*form_, QStringLiteral("Frame1")))->role(),
+            QAccessible::Grouping);
+    }
+
+    void frameNamesReadWithoutTheSpacesThatPlaceTheirCaptions() {
+        const auto spoken = [&](const char* name) {
+            return QAccessible::queryAccessibleInterface(child(*form_, QString::fromLatin1(name)))
+                ->text(QAccessible::Name);
+        };
+        QCOMPARE(spoken("Frame3"), QStringLiteral("使用面积"));
+        QCOMPARE(spoken("Frame4"), QStringLiteral("建筑面积"));
+        QCOMPARE(spoken("Frame5"), QStringLiteral("总面积 使用率"));
+        QCOMPARE(spoken("Frame1"), QStringLiteral("请先选择单元平面的户数"));
     }
 
     void bannerShowsAtNaturalSizeFromTheCorner() {
