@@ -5,9 +5,11 @@
 #
 # Targets: quotara::fast_float and quotara::fmt.
 
-find_path(QUOTARA_FAST_FLOAT_INCLUDE_DIR fast_float/fast_float.h NO_CMAKE_FIND_ROOT_PATH REQUIRED
+find_path(QUOTARA_FAST_FLOAT_INCLUDE_DIR fast_float/fast_float.h PATHS /usr/local/include /usr/include
+          NO_CMAKE_FIND_ROOT_PATH REQUIRED
           DOC "The folder that holds fast_float/ (Debian: libfast-float-dev)")
-find_path(QUOTARA_FMT_INCLUDE_DIR fmt/format.h NO_CMAKE_FIND_ROOT_PATH REQUIRED
+find_path(QUOTARA_FMT_INCLUDE_DIR fmt/format.h PATHS /usr/local/include /usr/include
+          NO_CMAKE_FIND_ROOT_PATH REQUIRED
           DOC "The folder that holds fmt/ (Debian: libfmt-dev)")
 
 # quotara_header_folder(<target> <include dir> <subfolder>): an interface target whose include
