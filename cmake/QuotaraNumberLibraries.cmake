@@ -28,7 +28,9 @@ add_library(quotara::fast_float ALIAS quotara_fast_float)
 if(EMSCRIPTEN)
   # No {fmt} library is built for WebAssembly: compile it from its headers.
   quotara_header_folder(quotara_fmt ${QUOTARA_FMT_INCLUDE_DIR} fmt)
-  target_compile_definitions(quotara_fmt INTERFACE FMT_HEADER_ONLY)
+  # Without a locale the number text needs none of the C++ locale library, which would double
+  # the size of the WebAssembly.
+  target_compile_definitions(quotara_fmt INTERFACE FMT_HEADER_ONLY FMT_STATIC_THOUSANDS_SEPARATOR=0)
   add_library(quotara::fmt ALIAS quotara_fmt)
 else()
   find_package(fmt 9 REQUIRED)
