@@ -1,20 +1,8 @@
-// Opens dist/quotara.html from disk in Debian's Chromium (no browser download) and watches
+// Starts one Chromium per test file, opens dist/quotara.html from disk and watches
 // every page for requests and console errors, which a session must never cause.
 import { after, before } from 'node:test';
-import path from 'node:path';
-import { fileURLToPath, pathToFileURL } from 'node:url';
 import { chromium } from 'playwright-core';
-
-const here = path.dirname(fileURLToPath(import.meta.url));
-export const pagePath = process.env.QUOTARA_PAGE ?? path.resolve(here, '../../dist/quotara.html');
-export const pageUrl = pathToFileURL(pagePath).href;
-
-export const launchOptions = {
-  executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
-  headless: true,
-  args: ['--no-sandbox', '--headless', '--disable-gpu', '--disable-background-networking',
-    '--disable-component-update', '--disable-sync', '--no-first-run'],
-};
+import { launchOptions, pageUrl } from './browser.mjs';
 
 let browser;
 before(async () => {
