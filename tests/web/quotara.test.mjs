@@ -1,8 +1,9 @@
 // The web edition in Chromium: the user's whole road through the page, as on the desktop.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
+import { pageUrl } from './browser.mjs';
 import {
-  chooseAndFill, closeMessage, dialogOpen, focusedId, openPage, pageUrl, values,
+  chooseAndFill, closeMessage, dialogOpen, focusedId, openPage, values,
 } from './harness.mjs';
 
 const results = ['produce1', 'produce2', 'produce3', 'produce4', 'Text9', 'Text10'];
