@@ -1,5 +1,6 @@
 #include "page_builder.h"
 
+#include <algorithm>
 #include <map>
 #include <string>
 
@@ -37,7 +38,11 @@ void applyFont(val& element, const FontSpec& font) {
 val createFrame(val& document, const ControlSpec& row) {
     val frame = create(document, "div");
     frame["classList"].call<void>("add", std::string("frame"));
-    setAttribute(frame, "role", row.name == "Frame1" ? "radiogroup" : "group");
+    // The frame that holds the option buttons is their radio group.
+    const bool holdsOptions = std::any_of(kControls.begin(), kControls.end(), [&](const auto& c) {
+        return c.kind == ControlKind::optionButton && c.container == row.name;
+    });
+    setAttribute(frame, "role", holdsOptions ? "radiogroup" : "group");
     const std::string captionId = std::string(row.name) + "_caption";
     setAttribute(frame, "aria-labelledby", captionId);
     val border = create(document, "div");
