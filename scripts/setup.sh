@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   # build
   g++ cmake make clang clang-format libclang-rt-14-dev
+  # number text: text to single and single to exponent text
+  libfast-float-dev libfmt-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev python3 xvfb xauth libx11-dev
   # the window: Qt, Qt's own Chinese texts, and Chinese Song (serif) and Hei (sans) faces

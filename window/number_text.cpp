@@ -1,5 +1,8 @@
 #include "number_text.h"
 
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -16,7 +19,7 @@ namespace {
 // A midpoint between two adjacent floats has at most 113 significant decimal digits (the worst is
 // an odd multiple of 2^-150). Keeping more digits than that, plus one nonzero "sticky" digit
 // standing for everything dropped, rounds exactly like the full text while bounding the work
-// from_chars does on a megabyte of digits.
+// the conversion does on a megabyte of digits.
 constexpr std::size_t kMaxSignificantDigits = 128;
 
 // Saturation bound for the exponent: far beyond any float, yet cannot overflow int64 when the
@@ -171,8 +174,10 @@ SingleConversion textToSingle(std::u16string_view text, char16_t decimalSeparato
         return {ConversionStatus::outOfRange, 0.0f};
     }
 
-    // "0.<digits>e<exponent>": from_chars rounds the decimal value to float in one step, which
-    // going through double would not (a double can land exactly on a float midpoint).
+    // "0.<digits>e<exponent>": fast_float rounds the decimal value to float in one step, which
+    // going through double would not (a double can land exactly on a float midpoint). It is
+    // the library inside several standard libraries' from_chars, and unlike from_chars<float>
+    // it is there on every platform we build for.
     std::array<char, kMaxSignificantDigits + 16> buffer{};
     char* out = buffer.data();
     *out++ = '0';
@@ -182,25 +187,21 @@ SingleConversion textToSingle(std::u16string_view text, char16_t decimalSeparato
     out = std::to_chars(out, buffer.data() + buffer.size(), number->exponent).ptr;
 
     float magnitude = 0.0f;
-    const auto [end, error] =
-        std::from_chars(buffer.data(), out, magnitude, std::chars_format::general);
-    if (error == std::errc::result_out_of_range) {
-        // Both ends report out of range; the exponent tells which one this is.
-        if (number->exponent > 0) {
-            return {ConversionStatus::outOfRange, 0.0f};
-        }
-        return {ConversionStatus::converted, zero};
-    }
+    const auto [end, error] = fast_float::from_chars(buffer.data(), out, magnitude);
     if (error != std::errc{} || end != out) {
         return {ConversionStatus::notNumeric, 0.0f};  // unreachable for a parsed number
+    }
+    // Past the largest single it gives infinity; below half the smallest subnormal, zero.
+    if (std::isinf(magnitude)) {
+        return {ConversionStatus::outOfRange, 0.0f};
     }
     return {ConversionStatus::converted, number->negative ? -magnitude : magnitude};
 }
 
 // Writes a positive single the way %.7g does, for magnitudes whose 7-digit rounding lies in
 // [1E-04, 1E+07): every result a user normally sees. Exact integer arithmetic on the single's
-// binary value does it in a tenth of the time of to_chars's general path. Returns nullptr for
-// other magnitudes, which go through to_chars.
+// binary value does it in a tenth of the time of the general path. Returns nullptr for other
+// magnitudes, which go through {fmt}.
 char* writeCommonMagnitude(float magnitude, char* out) {
     int binaryExponent = 0;
     const float fraction = std::frexp(magnitude, &binaryExponent);
@@ -276,8 +277,8 @@ std::u16string singleToText(float value, char16_t decimalSeparator) {
         return u"0";  // also for -0, which users should not see
     }
 
-    // to_chars is locale-free and, like %.7g, rounds the exact value to 7 significant digits,
-    // drops trailing zeros and writes the exponent with a sign and at least two digits.
+    // {fmt} is locale-free and, like %.7g, rounds the exact value to 7 significant digits, drops
+    // trailing zeros and writes the exponent with a sign and at least two digits.
     std::array<char, 32> buffer{};
     char* out = buffer.data();
     if (value < 0) {
@@ -285,9 +286,9 @@ std::u16string singleToText(float value, char16_t decimalSeparator) {
     }
     char* end = writeCommonMagnitude(std::fabs(value), out);
     if (end == nullptr) {
-        end = std::to_chars(out, buffer.data() + buffer.size(), std::fabs(value),
-                            std::chars_format::general, 7)
-                  .ptr;
+        end = fmt::format_to_n(out, static_cast<std::size_t>(buffer.data() + buffer.size() - out),
+                               FMT_STRING("{:.7g}"), std::fabs(value))
+                  .out;
     }
     std::u16string text;
     text.reserve(static_cast<std::size_t>(end - buffer.data()));

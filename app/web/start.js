@@ -1,0 +1,2 @@
+// Runs the program once the page's script has loaded.
+Quotara();

@@ -1,0 +1,38 @@
+# The two libraries behind the number text: fast_float (text to single) and {fmt} (single to
+# exponent text). Both come from the system's headers. Each header folder is linked into a folder
+# of its own in the build tree and included from there, because emscripten cannot take
+# -I/usr/include: that would put the host's C headers before its own.
+#
+# Targets: quotara::fast_float and quotara::fmt.
+
+find_path(QUOTARA_FAST_FLOAT_INCLUDE_DIR fast_float/fast_float.h PATHS /usr/local/include /usr/include
+          NO_CMAKE_FIND_ROOT_PATH REQUIRED
+          DOC "The folder that holds fast_float/ (Debian: libfast-float-dev)")
+find_path(QUOTARA_FMT_INCLUDE_DIR fmt/format.h PATHS /usr/local/include /usr/include
+          NO_CMAKE_FIND_ROOT_PATH REQUIRED
+          DOC "The folder that holds fmt/ (Debian: libfmt-dev)")
+
+# quotara_header_folder(<target> <include dir> <subfolder>): an interface target whose include
+# folder holds nothing but <subfolder>.
+function(quotara_header_folder target include_dir subfolder)
+  set(folder ${CMAKE_BINARY_DIR}/third_party/${subfolder})
+  file(MAKE_DIRECTORY ${folder})
+  file(CREATE_LINK ${include_dir}/${subfolder} ${folder}/${subfolder} SYMBOLIC)
+  add_library(${target} INTERFACE)
+  target_include_directories(${target} SYSTEM INTERFACE ${folder})
+endfunction()
+
+quotara_header_folder(quotara_fast_float ${QUOTARA_FAST_FLOAT_INCLUDE_DIR} fast_float)
+add_library(quotara::fast_float ALIAS quotara_fast_float)
+
+if(EMSCRIPTEN)
+  # No {fmt} library is built for WebAssembly: compile it from its headers.
+  quotara_header_folder(quotara_fmt ${QUOTARA_FMT_INCLUDE_DIR} fmt)
+  # Without a locale the number text needs none of the C++ locale library, which would double
+  # the size of the WebAssembly.
+  target_compile_definitions(quotara_fmt INTERFACE FMT_HEADER_ONLY FMT_STATIC_THOUSANDS_SEPARATOR=0)
+  add_library(quotara::fmt ALIAS quotara_fmt)
+else()
+  find_package(fmt 9 REQUIRED)
+  add_library(quotara::fmt ALIAS fmt::fmt)
+endif()

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Sets up, builds the web edition with emscripten into ${WEB_BUILD_DIR:-build-web} and writes
+# the one self-contained page dist/quotara.html. Extra CMake options go in QUOTARA_CMAKE_ARGS.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(emscripten node-acorn chromium fonts-noto-cjk googletest libfast-float-dev libfmt-dev
+          cmake make)
+missing=()
+for package in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+# Node and npm may come from elsewhere than Debian (NodeSource's nodejs carries its own npm).
+command -v node >/dev/null || missing+=(nodejs)
+command -v npm >/dev/null || missing+=(npm)
+if [[ ${#missing[@]} -gt 0 ]]; then
+  echo "web: installing ${missing[*]}"
+  sudo_cmd=()
+  [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq "${missing[@]}" >/dev/null
+fi
+
+# Debian's emscripten finds Node's acorn only through NODE_PATH.
+export NODE_PATH=/usr/share/nodejs
+build_dir=${WEB_BUILD_DIR:-build-web}
+# shellcheck disable=SC2086
+emcmake cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=MinSizeRel \
+  -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node)" \
+  -DQUOTARA_BUILD_GUI=OFF -DQUOTARA_BUILD_BENCH=OFF -DQUOTARA_BUILD_WEB=ON \
+  ${QUOTARA_CMAKE_ARGS:-} >/dev/null
+cmake --build "$build_dir" -j2
+mkdir -p dist
+cp "$build_dir/quotara.html" dist/quotara.html
+echo "wrote dist/quotara.html ($(stat -c %s dist/quotara.html) bytes)"

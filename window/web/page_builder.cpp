@@ -1,0 +1,241 @@
+#include "page_builder.h"
+
+#include <algorithm>
+#include <map>
+#include <string>
+
+#include "field_model.h"
+#include "layout.h"
+#include "web_appearance.h"
+#include "web_field_model.h"
+
+namespace quotara {
+namespace {
+
+using emscripten::val;
+
+std::string px(int twips) {
+    return std::to_string(twipsToPixels(twips)) + "px";
+}
+
+val create(val& document, const char* tag) {
+    return document.call<val>("createElement", std::string(tag));
+}
+
+void setAttribute(val& element, const char* name, std::string_view value) {
+    element.call<void>("setAttribute", std::string(name), std::string(value));
+}
+
+void applyFont(val& element, const FontSpec& font) {
+    val style = element["style"];
+    style.set("fontFamily", cssFontFamily(font.face));
+    style.set("fontSize", cssFontSize(font));
+    style.set("fontWeight", font.bold ? "700" : "400");
+}
+
+// A frame: a group named by its caption, the caption set into the top edge of an etched border,
+// and the children placed from the frame's outer corner, as on the desktop.
+val createFrame(val& document, const ControlSpec& row) {
+    val frame = create(document, "div");
+    frame["classList"].call<void>("add", std::string("frame"));
+    // The frame that holds the option buttons is their radio group.
+    const bool holdsOptions = std::any_of(kControls.begin(), kControls.end(), [&](const auto& c) {
+        return c.kind == ControlKind::optionButton && c.container == row.name;
+    });
+    setAttribute(frame, "role", holdsOptions ? "radiogroup" : "group");
+    const std::string captionId = std::string(row.name) + "_caption";
+    setAttribute(frame, "aria-labelledby", captionId);
+    val border = create(document, "div");
+    border["classList"].call<void>("add", std::string("border"));
+    frame.call<void>("append", border);
+    val caption = create(document, "span");
+    caption["classList"].call<void>("add", std::string("caption"));
+    caption.set("id", captionId);
+    caption.set("textContent", std::string(row.caption));  // spaces kept: white-space: pre
+    // The caption's own background hides the border line behind it.
+    caption["style"].set("backgroundColor", cssColor(kForm1.backColor));
+    frame.call<void>("append", caption);
+    return frame;
+}
+
+// An option button: a radio input carrying the control name, inside the label that places it.
+val createOptionButton(val& document, const ControlSpec& row, val& input) {
+    val label = create(document, "label");
+    label["classList"].call<void>("add", std::string("option"));
+    input = create(document, "input");
+    input.set("type", std::string("radio"));
+    input.set("name", std::string("households"));
+    input.set("id", std::string(row.name));
+    val caption = create(document, "span");
+    caption.set("textContent", std::string(row.caption));
+    label.call<void>("append", input);
+    label.call<void>("append", caption);
+    return label;
+}
+
+val createControl(val& document, const ControlSpec& row, const PageImages& images) {
+    switch (row.kind) {
+        case ControlKind::pictureBox: {
+            // The banner at its natural size from the top-left corner, never scaled.
+            val picture = create(document, "img");
+            picture.set("src", images.bannerUri);
+            picture["classList"].call<void>("add", std::string("picture"));
+            return picture;
+        }
+        case ControlKind::frame:
+            return createFrame(document, row);
+        case ControlKind::textBox: {
+            val box = create(document, "input");
+            box.set("type", std::string("text"));
+            box.set("autocomplete", std::string("off"));
+            box.set("spellcheck", false);
+            return box;
+        }
+        case ControlKind::label: {
+            val label = create(document, "span");
+            label["classList"].call<void>("add", std::string("label"));
+            label.set("textContent", std::string(row.caption));
+            return label;
+        }
+        case ControlKind::commandButton: {
+            val button = create(document, "button");
+            button.set("type", std::string("button"));
+            button.set("textContent", std::string(row.caption));
+            return button;
+        }
+        case ControlKind::optionButton:
+            break;
+    }
+    return create(document, "div");
+}
+
+void place(val& element, const ControlSpec& row) {
+    val style = element["style"];
+    style.set("left", px(row.left));
+    style.set("top", px(row.top));
+    style.set("width", px(row.width));
+    style.set("height", px(row.height));
+}
+
+// The warning box: icon, prompt and one 确定 button; no title.
+val createMessageDialog(val& document) {
+    val dialog = create(document, "dialog");
+    dialog.set("id", std::string("message"));
+    setAttribute(dialog, "role", "alertdialog");
+    setAttribute(dialog, "aria-labelledby", "messageText");
+    applyFont(dialog, kForm1.font);
+    val icon = create(document, "div");
+    icon["classList"].call<void>("add", std::string("icon"));
+    setAttribute(icon, "aria-hidden", "true");
+    val text = create(document, "p");
+    text.set("id", std::string("messageText"));
+    val buttons = create(document, "div");
+    buttons["classList"].call<void>("add", std::string("buttons"));
+    val ok = create(document, "button");
+    ok.set("type", std::string("button"));
+    ok.set("id", std::string("messageOk"));
+    ok.set("textContent", std::string("确定"));
+    buttons.call<void>("append", ok);
+    dialog.call<void>("append", icon);
+    dialog.call<void>("append", text);
+    dialog.call<void>("append", buttons);
+    return dialog;
+}
+
+void addIcon(val& document, const std::string& uri) {
+    val link = create(document, "link");
+    link.set("rel", std::string("icon"));
+    link.set("type", std::string("image/png"));
+    link.set("href", uri);
+    document["head"].call<void>("append", link);
+}
+
+}  // namespace
+
+void buildPage(val document, const PageImages& images) {
+    document.set("title", std::string(kForm1.caption));
+    addIcon(document, images.iconUri);
+
+    val form = create(document, "main");
+    form.set("id", std::string(kForm1.name));
+    setAttribute(form, "aria-label", kForm1.caption);
+    form["style"].set("width", px(kForm1.clientWidth));
+    form["style"].set("height", px(kForm1.clientHeight));
+    form["style"].set("backgroundColor", cssColor(kForm1.backColor));
+    applyFont(form, kForm1.font);
+
+    std::map<std::string_view, val> built{{kForm1.name, form}};
+    for (const ControlSpec& row : kControls) {
+        val field = val::undefined();
+        val control = row.kind == ControlKind::optionButton
+                          ? createOptionButton(document, row, field)
+                          : createControl(document, row, images);
+        if (field.isUndefined()) {
+            field = control;
+            field.set("id", std::string(row.name));
+        }
+        control["classList"].call<void>("add", std::string("control"));
+        place(control, row);
+        // Set even where it is the window's font, so that a control does not take its frame's
+        // caption font.
+        applyFont(control, row.font.value_or(kForm1.font));
+        if (row.backColor) {
+            control["style"].set("backgroundColor", cssColor(*row.backColor));
+            if (row.kind == ControlKind::textBox) {
+                setAttribute(control, kBackColorAttribute, systemColorCode(*row.backColor));
+            }
+        }
+        if (!row.accessibleName.empty()) {
+            if (row.kind == ControlKind::pictureBox) {
+                field.set("alt", std::string(row.accessibleName));
+            } else {
+                setAttribute(field, "aria-label", row.accessibleName);
+            }
+        }
+        if (const std::optional<Field> known = fieldNamed(row.name)) {
+            field.set("disabled", !initialState(*known).enabled);
+        }
+        built.at(row.container).call<void>("append", control);
+        built.emplace(row.name, field);
+    }
+    // Tab order by tabindex: the controls stand in the page in the table's (reading) order.
+    for (std::size_t i = 0; i < kTabOrder.size(); ++i) {
+        built.at(kTabOrder[i]).set("tabIndex", static_cast<int>(i + 1));
+    }
+
+    val body = document["body"];
+    body.call<void>("append", form);
+    body.call<void>("append", createMessageDialog(document));
+}
+
+const char* messageIcon(int style) {
+    return (style & 0x70) == 48 ? "warning" : "";
+}
+
+std::string dataUri(std::string_view mediaType, std::string_view bytes) {
+    static constexpr char kAlphabet[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string uri = "data:" + std::string(mediaType) + ";base64,";
+    std::size_t i = 0;
+    for (; i + 2 < bytes.size(); i += 3) {
+        const auto chunk = static_cast<unsigned>(static_cast<unsigned char>(bytes[i]) << 16 |
+                                                 static_cast<unsigned char>(bytes[i + 1]) << 8 |
+                                                 static_cast<unsigned char>(bytes[i + 2]));
+        for (int shift = 18; shift >= 0; shift -= 6) {
+            uri += kAlphabet[(chunk >> shift) & 63u];
+        }
+    }
+    if (i < bytes.size()) {
+        unsigned chunk = static_cast<unsigned>(static_cast<unsigned char>(bytes[i]) << 16);
+        if (i + 1 < bytes.size()) {
+            chunk |= static_cast<unsigned>(static_cast<unsigned char>(bytes[i + 1]) << 8);
+        }
+        uri += kAlphabet[(chunk >> 18) & 63u];
+        uri += kAlphabet[(chunk >> 12) & 63u];
+        uri += i + 1 < bytes.size() ? kAlphabet[(chunk >> 6) & 63u] : '=';
+        uri += '=';
+    }
+    return uri;
+}
+
+}  // namespace quotara

@@ -1,0 +1,27 @@
+// How the description's system colours and font faces look in a browser.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "layout.h"
+
+namespace quotara {
+
+// The CSS colour that stands for a system colour: the same greys and white the desktop window
+// shows for the scroll bar (0x80000000), menu bar (0x80000004) and window background
+// (0x80000005) colours.
+[[nodiscard]] std::string cssColor(std::uint32_t systemColor);
+
+// The code as the field model stores it, for the page to keep beside the colour: "0x80000005".
+[[nodiscard]] std::string systemColorCode(std::uint32_t systemColor);
+
+// The CSS font-family list for 宋体 or 黑体: the Windows faces by their Chinese and English
+// names first, then the Song and Hei faces macOS and Linux browsers have.
+[[nodiscard]] std::string cssFontFamily(FontFace face);
+
+// "12pt", "10.5pt": the size as the description gives it; CSS points are 1/72 inch at 96 pixels
+// to the inch, as on the desktop.
+[[nodiscard]] std::string cssFontSize(const FontSpec& font);
+
+}  // namespace quotara
