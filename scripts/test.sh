@@ -1,7 +1,12 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test.
+# Sets up, builds and runs every test: the desktop program's, then the web edition's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh
 ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure -j"$(nproc)"
+
+# The web edition: the toolkit-free unit tests under Node, then the page in Chromium.
+scripts/web.sh >/dev/null
+ctest --test-dir "${WEB_BUILD_DIR:-build-web}" --output-on-failure -j"$(nproc)"
+(cd tests/web && npm ci --no-audit --no-fund >/dev/null && npm test)
