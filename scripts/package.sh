@@ -11,23 +11,12 @@ tools=(
   # checking the package and its installed files
   lintian desktop-file-utils appstream man-db
 )
-sudo_cmd=()
-[[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-missing=()
-for package in "${tools[@]}"; do
-  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-  [[ "$status" == "install ok installed" ]] || missing+=("$package")
-done
-if [[ ${#missing[@]} -gt 0 ]]; then
-  echo "package: installing ${missing[*]}"
-  "${sudo_cmd[@]}" apt-get update -qq
-  "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
-fi
+source "$(dirname "$0")/apt.sh"
+install_missing package "${tools[@]}"
 if ! dpkg-checkbuilddeps >/dev/null 2>&1; then
   echo "package: installing the build dependencies from debian/control"
-  "${sudo_cmd[@]}" apt-get update -qq
-  "${sudo_cmd[@]}" apt-get build-dep -y -qq ./ >/dev/null
+  apt_as_root update -qq
+  apt_as_root build-dep -y -qq ./ >/dev/null
 fi
 
 version=$(dpkg-parsechangelog -SVersion)

@@ -16,19 +16,8 @@ packages=(
   openbox weston qt6-wayland dbus at-spi2-core python3-pyatspi python3-xlib locales
 )
 
-missing=()
-for package in "${packages[@]}"; do
-  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-  [[ "$status" == "install ok installed" ]] || missing+=("$package")
-done
-sudo_cmd=()
-[[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
-if [[ ${#missing[@]} -gt 0 ]]; then
-  echo "setup: installing ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  "${sudo_cmd[@]}" apt-get update -qq
-  "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
-fi
+source "$(dirname "$0")/apt.sh"
+install_missing setup "${packages[@]}"
 
 # The desktop tests start the program with LC_ALL set to these; glibc takes only generated ones.
 locales=(de_DE.UTF-8 en_US.UTF-8 zh_CN.UTF-8)
@@ -39,8 +28,8 @@ done
 if [[ ${#generate[@]} -gt 0 ]]; then
   echo "setup: generating the locales ${generate[*]}"
   for name in "${generate[@]}"; do
-    "${sudo_cmd[@]}" sed -i "s/^# *\(${name} UTF-8\)/\1/" /etc/locale.gen
-    grep -q "^${name} UTF-8" /etc/locale.gen || echo "${name} UTF-8" | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+    "${as_root[@]}" sed -i "s/^# *\(${name} UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^${name} UTF-8" /etc/locale.gen || echo "${name} UTF-8" | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
   done
-  "${sudo_cmd[@]}" locale-gen >/dev/null
+  "${as_root[@]}" locale-gen >/dev/null
 fi

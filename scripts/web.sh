@@ -6,22 +6,11 @@ cd "$(dirname "$0")/.."
 
 packages=(emscripten node-acorn chromium fonts-noto-cjk googletest libfast-float-dev libfmt-dev
           cmake make)
-missing=()
-for package in "${packages[@]}"; do
-  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-  [[ "$status" == "install ok installed" ]] || missing+=("$package")
-done
 # Node and npm may come from elsewhere than Debian (NodeSource's nodejs carries its own npm).
-command -v node >/dev/null || missing+=(nodejs)
-command -v npm >/dev/null || missing+=(npm)
-if [[ ${#missing[@]} -gt 0 ]]; then
-  echo "web: installing ${missing[*]}"
-  sudo_cmd=()
-  [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
-  export DEBIAN_FRONTEND=noninteractive
-  "${sudo_cmd[@]}" apt-get update -qq
-  "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq "${missing[@]}" >/dev/null
-fi
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
+source "$(dirname "$0")/apt.sh"
+install_missing web "${packages[@]}"
 
 # Debian's emscripten finds Node's acorn only through NODE_PATH.
 export NODE_PATH=/usr/share/nodejs

@@ -7,10 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 deb="dist/quotara_$(dpkg-parsechangelog -SVersion)_$(dpkg-architecture -qDEB_HOST_ARCH).deb"
-as_root=()
-[[ $(id -u) -eq 0 ]] || as_root=(sudo)
-if dpkg-query -W quotara >/dev/null 2>&1; then "${as_root[@]}" apt-get purge -y -qq quotara >/dev/null; fi
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "./$deb" >/dev/null
+source scripts/apt.sh
+if dpkg-query -W quotara >/dev/null 2>&1; then apt_as_root purge -y -qq quotara >/dev/null; fi
+apt_as_root install -y -qq "./$deb" >/dev/null
 package_tmp=$(mktemp -d)
 trap 'rm -rf "$package_tmp"' EXIT
 c++ -std=c++20 -O1 tests/app/x11_close.cpp -lX11 -o "$package_tmp/x11_close"
@@ -46,7 +45,7 @@ for path in open(sys.argv[1]).read().split():
 assert 16 in sizes and 256 in sizes, f"hicolor sizes {sorted(sizes)}"
 print("icons: hicolor", " ".join(map(str, sorted(sizes))), "pixels, each its size")
 ICONS
-"${as_root[@]}" apt-get purge -y -qq quotara >/dev/null
+apt_as_root purge -y -qq quotara >/dev/null
 left=()
 while read -r path; do
   # A folder that another package also uses stays, rightly.
