@@ -55,7 +55,7 @@ def main(s):
                                    f"expected {sorted(expected_sizes)}")
     check(opaque, "an image in _NET_WM_ICON is wholly transparent")
 
-    _, entry = qw.desktop_file(sys.argv[2])
+    _, entry = qw.desktop_file()
     instance, wm_class = s.window(wid).get_wm_class()
     check(wm_class == entry["StartupWMClass"],
           f"WM_CLASS class {wm_class!r}, the desktop file says {entry['StartupWMClass']!r}")

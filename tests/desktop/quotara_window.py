@@ -6,7 +6,7 @@ import re
 
 import screen_reader as sr
 
-CAPTION = "Quotara v0.97 \uff0ddesigned by Tamsel"
+CAPTION = os.environ["QUOTARA_CAPTION"]  # the build's, set by CMake
 SIZE = (389, 494)
 
 
@@ -42,13 +42,13 @@ def clear_button(app):
     return sr.find(app, "push button", "清除")
 
 
-def desktop_file(source_dir):
-    paths = glob.glob(os.path.join(source_dir, "app", "resources", "*.desktop"))
-    assert len(paths) == 1, paths
+def desktop_file():
+    """The built desktop entry's id and its [Desktop Entry] group."""
+    path = os.environ["QUOTARA_DESKTOP_FILE"]
     entry = configparser.ConfigParser(interpolation=None)
     entry.optionxform = str  # keys are case-sensitive
-    entry.read(paths[0], encoding="utf-8")
-    return os.path.basename(paths[0]).removesuffix(".desktop"), entry["Desktop Entry"]
+    entry.read(path, encoding="utf-8")
+    return os.path.basename(path).removesuffix(".desktop"), entry["Desktop Entry"]
 
 
 def icon_sizes(source_dir):

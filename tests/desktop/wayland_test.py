@@ -20,7 +20,7 @@ def requests(log, name):
 def main(s):
     import quotara_window as qw
 
-    desktop_id, _ = qw.desktop_file(sys.argv[2])
+    desktop_id, _ = qw.desktop_file()
     program = s.start_program(platform="wayland", WAYLAND_DEBUG="client")
     wait_for("the window's first frame on the screen",
              lambda: re.search(r"-> wl_surface@\d+\.commit\(\)", program.log())
