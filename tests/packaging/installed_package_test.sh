@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The package that scripts/package.sh left in dist/, as a user gets it: installed with apt-get,
-# the installed program started (tests/app/smoke_test.sh, with Qt's options too), the installed
-# desktop entry, metainfo, icons and manual pages validated, then purged; fails if any file of
-# the package is left. Installs and purges the package system-wide: for CI and test machines.
+# the installed program started (tests/desktop/smoke_test.py, with Qt's options too), the
+# installed desktop entry, metainfo, icons and manual pages validated, then purged; fails if any
+# file of the package is left. Installs and purges the package system-wide: for CI and test
+# machines.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -12,10 +13,11 @@ if dpkg-query -W quotara >/dev/null 2>&1; then apt_as_root purge -y -qq quotara 
 apt_as_root install -y -qq "./$deb" >/dev/null
 package_tmp=$(mktemp -d)
 trap 'rm -rf "$package_tmp"' EXIT
-c++ -std=c++20 -O1 tests/app/x11_close.cpp -lX11 -o "$package_tmp/x11_close"
-bash tests/app/smoke_test.sh /usr/bin/quotara "$package_tmp/x11_close" \
-  "Quotara v$(dpkg-query -W -f='${source:Upstream-Version}' quotara) －designed by Tamsel" \
-  /usr/share/applications/cn.quotara.Quotara.desktop
+# Debian's own Python, which has python3-xlib.
+QUOTARA_PROGRAM=/usr/bin/quotara \
+  QUOTARA_CAPTION="Quotara v$(dpkg-query -W -f='${source:Upstream-Version}' quotara) －designed by Tamsel" \
+  QUOTARA_DESKTOP_FILE=/usr/share/applications/cn.quotara.Quotara.desktop \
+  /usr/bin/python3 -B tests/desktop/smoke_test.py
 # Each check must pass and print nothing (manual pages: no warning on standard error).
 out=$(desktop-file-validate /usr/share/applications/cn.quotara.Quotara.desktop 2>&1)
 [[ -z $out ]] || { echo "FAIL: desktop-file-validate: $out"; exit 1; }
