@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Regenerates the "Quotara" logo strip, window/qt/resources/banner.gif.
+"""Regenerates the "Quotara" logo strip, assets/banner.gif.
 
-Usage: make_banner.py [OUTPUT_DIR]     (default: window/qt/resources)
+Usage: make_banner.py [OUTPUT_DIR]     (default: assets)
 
 Standard library only, so the asset can be rebuilt on a bare machine. The
 lettering comes from the pixel font below; the GIF encoder (LZW included) is
@@ -371,7 +371,7 @@ def gif_bytes(palette, pixels):
 
 def main(argv):
     here = os.path.dirname(os.path.abspath(__file__))
-    out_dir = argv[1] if len(argv) > 1 else os.path.join(here, "..", "window", "qt", "resources")
+    out_dir = argv[1] if len(argv) > 1 else os.path.join(here, "..", "assets")
     os.makedirs(out_dir, exist_ok=True)
     palette, pixels = render()
     path = os.path.join(out_dir, "banner.gif")

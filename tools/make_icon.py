@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-"""Regenerates the program icon: app/resources/quotara.ico and the PNG sizes
-under app/resources/icons/ for the Linux icon theme (hicolor, 16 to 256 pixels).
+"""Regenerates the program icon: assets/quotara.ico and the PNG sizes under
+assets/icons/ for the Linux icon theme (hicolor, 16 to 256 pixels).
 
-Usage: make_icon.py [OUTPUT_DIR]     (default: app/resources beside this tool)
+Usage: make_icon.py [OUTPUT_DIR]     (default: assets)
 
 The picture is a floor plan seen from above: the grey stair-and-lift core in the
 middle, one room in each quarter, and a dimension line over the top right. It is
@@ -203,7 +203,7 @@ THEME_SIZES = {
 
 def main(argv):
     here = os.path.dirname(os.path.abspath(__file__))
-    out_dir = argv[1] if len(argv) > 1 else os.path.join(here, "..", "app", "resources")
+    out_dir = argv[1] if len(argv) > 1 else os.path.join(here, "..", "assets")
     big, small = pixels(PLAN_32, 32), pixels(PLAN_16, 16)
     two = mono(PLAN_32)
     bw = [(0, 0, 0), (255, 255, 255)]

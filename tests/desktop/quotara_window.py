@@ -54,6 +54,6 @@ def desktop_file(source_dir):
 def icon_sizes(source_dir):
     """The sizes of the window icon's images, from the files the program is built with."""
     sizes = set()
-    for path in glob.glob(os.path.join(source_dir, "app", "resources", "icons", "quotara-*.png")):
+    for path in glob.glob(os.path.join(source_dir, "assets", "icons", "quotara-*.png")):
         sizes.add(int(re.search(r"quotara-(\d+)\.png$", path).group(1)))
     return sizes

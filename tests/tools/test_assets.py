@@ -13,8 +13,8 @@ import zlib
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[2]
-RESOURCES = ROOT / "app" / "resources"
-BANNER = ROOT / "window" / "qt" / "resources" / "banner.gif"
+RESOURCES = ROOT / "assets"
+BANNER = RESOURCES / "banner.gif"
 sys.path.insert(0, str(ROOT / "tools"))
 sys.dont_write_bytecode = True  # keep tools/ free of __pycache__
 
