@@ -9,7 +9,7 @@ packages=(
   # number text: text to single and single to exponent text
   libfast-float-dev libfmt-dev
   # tests and benchmarks
-  libgtest-dev libgmock-dev libbenchmark-dev python3 xvfb xauth
+  libgtest-dev libgmock-dev libbenchmark-dev python3 python3-pil xvfb xauth
   # the window: Qt, Qt's own Chinese texts, and Chinese Song (serif) and Hei (sans) faces
   qt6-base-dev qt6-translations-l10n fonts-noto-cjk
   # desktop tests: a window manager, a Wayland compositor, a screen reader's view, locales

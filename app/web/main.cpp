@@ -9,7 +9,6 @@
 #include "handlers.h"
 #include "page_builder.h"
 #include "web_field_model.h"
-#include "web_images.h"
 #include "web_message_service.h"
 
 namespace {
@@ -81,7 +80,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void quotara_click(int index) {
 
 int main() {
     val document = val::global("document");
-    buildPage(document, {dataUri("image/gif", kBannerGif), dataUri("image/png", kIconPng)});
+    buildPage(document);
     page.emplace(document);
     for (std::size_t i = 0; i < kClickBindings.size(); ++i) {
         const std::string control(kClickBindings[i].control);

@@ -8,7 +8,7 @@ import screen_reader as sr
 from session import given
 
 SIZE = (389, 494)
-ICONS = Path(__file__).resolve().parents[2] / "app" / "resources" / "icons"
+ICONS = Path(__file__).resolve().parents[2] / "assets" / "icons"
 
 
 def caption():
