@@ -9,6 +9,25 @@ namespace quotara {
 // The style value of a warning: an exclamation-mark icon and a single OK button.
 inline constexpr int kWarningStyle = 48;
 
+enum class MessageIcon { none, critical, question, warning, information };
+
+// The icon part of a style value: 16 stop, 32 question, 48 exclamation, 64 information; the
+// other bits choose buttons and defaults.
+[[nodiscard]] constexpr MessageIcon messageIcon(int style) {
+    switch (style & 0x70) {
+        case 16:
+            return MessageIcon::critical;
+        case 32:
+            return MessageIcon::question;
+        case 48:
+            return MessageIcon::warning;
+        case 64:
+            return MessageIcon::information;
+        default:
+            return MessageIcon::none;
+    }
+}
+
 class MessageService {
   public:
     virtual ~MessageService() = default;

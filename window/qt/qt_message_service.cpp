@@ -8,20 +8,20 @@
 namespace quotara {
 namespace {
 
-// The icon part of a style value: 16 stop, 32 question, 48 exclamation, 64 information.
 QMessageBox::Icon iconFor(int style) {
-    switch (style & 0x70) {
-        case 16:
+    switch (messageIcon(style)) {
+        case MessageIcon::critical:
             return QMessageBox::Critical;
-        case 32:
+        case MessageIcon::question:
             return QMessageBox::Question;
-        case 48:
+        case MessageIcon::warning:
             return QMessageBox::Warning;
-        case 64:
+        case MessageIcon::information:
             return QMessageBox::Information;
-        default:
-            return QMessageBox::NoIcon;
+        case MessageIcon::none:
+            break;
     }
+    return QMessageBox::NoIcon;
 }
 
 }  // namespace

@@ -208,10 +208,6 @@ void buildPage(val document, const PageImages& images) {
     body.call<void>("append", createMessageDialog(document));
 }
 
-const char* messageIcon(int style) {
-    return (style & 0x70) == 48 ? "warning" : "";
-}
-
 std::string dataUri(std::string_view mediaType, std::string_view bytes) {
     static constexpr char kAlphabet[] =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";

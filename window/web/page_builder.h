@@ -18,10 +18,6 @@ struct PageImages {
 // Fills the document's body; call once, at start.
 void buildPage(emscripten::val document, const PageImages& images);
 
-// The icon a message of the given style shows, as the dialog's data-icon: "warning" for the
-// exclamation-mark style, otherwise none ("").
-[[nodiscard]] const char* messageIcon(int style);
-
 // A data: URI holding the given bytes, base64-encoded.
 [[nodiscard]] std::string dataUri(std::string_view mediaType, std::string_view bytes);
 

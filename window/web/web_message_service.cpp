@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "page_builder.h"
-
 namespace {
 
 // Suspends the calling C++ (Asyncify) until the dialog closes, by its button or by Escape.
@@ -24,13 +22,18 @@ EM_ASYNC_JS(void, quotara_show_message, (const char16_t* prompt, const char* ico
 });
 // clang-format on
 
+// The dialog's data-icon, which its style sheet draws: only the warning has a picture.
+const char* iconName(quotara::MessageIcon icon) {
+    return icon == quotara::MessageIcon::warning ? "warning" : "";
+}
+
 }  // namespace
 
 namespace quotara {
 
 void WebMessageService::show(std::u16string_view prompt, int style, std::u16string_view) {
     const std::u16string text(prompt);
-    quotara_show_message(text.c_str(), messageIcon(style));
+    quotara_show_message(text.c_str(), iconName(messageIcon(style)));
 }
 
 }  // namespace quotara
