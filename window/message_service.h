@@ -9,23 +9,12 @@ namespace quotara {
 // The style value of a warning: an exclamation-mark icon and a single OK button.
 inline constexpr int kWarningStyle = 48;
 
+// Numbered as the icon part of a style value: 16 stop, 32 question, 48 exclamation,
+// 64 information; the other bits of a style choose buttons and defaults.
 enum class MessageIcon { none, critical, question, warning, information };
-
-// The icon part of a style value: 16 stop, 32 question, 48 exclamation, 64 information; the
-// other bits choose buttons and defaults.
 [[nodiscard]] constexpr MessageIcon messageIcon(int style) {
-    switch (style & 0x70) {
-        case 16:
-            return MessageIcon::critical;
-        case 32:
-            return MessageIcon::question;
-        case 48:
-            return MessageIcon::warning;
-        case 64:
-            return MessageIcon::information;
-        default:
-            return MessageIcon::none;
-    }
+    const int icon = (style & 0x70) >> 4;
+    return icon <= 4 ? static_cast<MessageIcon>(icon) : MessageIcon::none;
 }
 
 class MessageService {

@@ -9,19 +9,11 @@ namespace quotara {
 namespace {
 
 QMessageBox::Icon iconFor(int style) {
-    switch (messageIcon(style)) {
-        case MessageIcon::critical:
-            return QMessageBox::Critical;
-        case MessageIcon::question:
-            return QMessageBox::Question;
-        case MessageIcon::warning:
-            return QMessageBox::Warning;
-        case MessageIcon::information:
-            return QMessageBox::Information;
-        case MessageIcon::none:
-            break;
-    }
-    return QMessageBox::NoIcon;
+    // In the order of MessageIcon.
+    constexpr QMessageBox::Icon kIcons[] = {QMessageBox::NoIcon, QMessageBox::Critical,
+                                            QMessageBox::Question, QMessageBox::Warning,
+                                            QMessageBox::Information};
+    return kIcons[static_cast<std::size_t>(messageIcon(style))];
 }
 
 }  // namespace

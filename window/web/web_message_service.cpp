@@ -22,18 +22,14 @@ EM_ASYNC_JS(void, quotara_show_message, (const char16_t* prompt, const char* ico
 });
 // clang-format on
 
-// The dialog's data-icon, which its style sheet draws: only the warning has a picture.
-const char* iconName(quotara::MessageIcon icon) {
-    return icon == quotara::MessageIcon::warning ? "warning" : "";
-}
-
 }  // namespace
 
 namespace quotara {
 
 void WebMessageService::show(std::u16string_view prompt, int style, std::u16string_view) {
     const std::u16string text(prompt);
-    quotara_show_message(text.c_str(), iconName(messageIcon(style)));
+    // The page's style sheet draws the warning's icon, and no other.
+    quotara_show_message(text.c_str(), messageIcon(style) == MessageIcon::warning ? "warning" : "");
 }
 
 }  // namespace quotara
