@@ -19,59 +19,48 @@ namespace {
 
 // The widest results: seven significant digits with sign and exponent, or with sign and leading
 // zeros, thirteen characters, every digit among them.
-const QStringList kLongestResults = {
-    QStringLiteral("-1.111111E-38"), QStringLiteral("-2.222222E+37"),
-    QStringLiteral("-3.333333E-38"), QStringLiteral("-4.444444E+37"),
-    QStringLiteral("-5.555555E-38"), QStringLiteral("-6.666666E+37"),
-    QStringLiteral("-7.777777E-38"), QStringLiteral("-8.888888E+37"),
-    QStringLiteral("-9.999999E-38"), QStringLiteral("-0.0001111111"),
-    QStringLiteral("-0.0008888889"),
-};
+const QStringList kLongestResults =
+    QStringLiteral(
+        "-1.111111E-38 -2.222222E+37 -3.333333E-38 -4.444444E+37 -5.555555E-38 "
+        "-6.666666E+37 -7.777777E-38 -8.888888E+37 -9.999999E-38 -0.0008888889")
+        .split(u' ');
 
-// The first and last pixel columns where `shown` differs from `background`, or -1 and -2.
-std::pair<int, int> inkColumns(const QImage& shown, const QImage& background) {
+// How many pixel columns, from the first to the last, have ink: pixels unlike the background's.
+int inkWidth(const QImage& image, const QImage& background) {
     int first = -1;
     int last = -2;
-    for (int x = 0; x < shown.width(); ++x) {
-        for (int y = 0; y < shown.height(); ++y) {
-            if (std::abs(qGray(shown.pixel(x, y)) - qGray(background.pixel(x, y))) > 32) {
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            if (std::abs(qGray(image.pixel(x, y)) - qGray(background.pixel(x, y))) > 32) {
                 first = first < 0 ? x : first;
                 last = x;
                 break;
             }
         }
     }
-    return {first, last};
-}
-
-// How many pixel columns the text's ink spans, drawn in the field's font and colours with
-// nothing around it to cut it short.
-int fullInkWidth(const QLineEdit& field, const QString& text) {
-    const qreal ratio = field.devicePixelRatioF();
-    const QSize logical(QFontMetrics(field.font()).horizontalAdvance(text) * 2, field.height());
-    QImage image(logical * ratio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(field.palette().color(QPalette::Base));
-    const QImage blank = image;
-    QPainter painter(&image);
-    painter.setFont(field.font());
-    painter.setPen(field.palette().color(QPalette::Text));
-    painter.drawText(QRect(QPoint(0, 0), logical), Qt::AlignCenter, text);
-    painter.end();
-    const auto [first, last] = inkColumns(image, blank);
     return last - first + 1;
 }
 
 // Whether the field, as the user sees it once a result is written, shows the text's ink whole:
-// a line edit too narrow for its text scrolls it, cutting off its start.
+// a line edit too narrow for its text scrolls it, cutting off its start. The whole ink is the
+// text drawn in the field's font and colours with nothing around it to cut it short.
 bool showsWhole(QLineEdit& field, const QString& text) {
     field.setText(text);
     const QImage shown = field.grab().toImage();
-    const int full = fullInkWidth(field, text);
+    const qreal ratio = field.devicePixelRatioF();
+    const QSize room(QFontMetrics(field.font()).horizontalAdvance(text) * 2, field.height());
+    QImage drawn(room * ratio, QImage::Format_RGB32);
+    drawn.setDevicePixelRatio(ratio);
+    drawn.fill(field.palette().color(QPalette::Base));
+    const QImage paper = drawn;
+    QPainter painter(&drawn);
+    painter.setFont(field.font());
+    painter.setPen(field.palette().color(QPalette::Text));
+    painter.drawText(QRect(QPoint(0, 0), room), Qt::AlignCenter, text);
+    painter.end();
     field.clear();
-    const auto [first, last] = inkColumns(shown, field.grab().toImage());
     // A glyph drawn at a fraction of a pixel may gain or lose a faint column.
-    return last - first + 1 >= full - 1;
+    return inkWidth(shown, field.grab().toImage()) >= inkWidth(drawn, paper) - 1;
 }
 
 }  // namespace
