@@ -71,11 +71,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void quotara_click(int index) {
     if (!page || index < 0 || static_cast<std::size_t>(index) >= kClickBindings.size()) {
         return;
     }
-    // A failed field operation is told to the user; the page and everything typed stay.
-    if (const HandlerOutcome fault =
-            kClickBindings[static_cast<std::size_t>(index)].handler(page->context)) {
-        page->messages.show(describeFault(*fault), kWarningStyle, u"");
-    }
+    runClick(kClickBindings[static_cast<std::size_t>(index)], page->context);
 }
 
 int main() {

@@ -199,8 +199,4 @@ void buildPage(val document) {
     body.call<void>("append", createMessageDialog(document));
 }
 
-const char* messageIcon(int style) {
-    return (style & 0x70) == 48 ? "warning" : "";
-}
-
 }  // namespace quotara

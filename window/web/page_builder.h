@@ -10,8 +10,4 @@ namespace quotara {
 // Fills the document's body; call once, at start. The banner is the body's data-banner URI.
 void buildPage(emscripten::val document);
 
-// The icon a message of the given style shows, as the dialog's data-icon: "warning" for the
-// exclamation-mark style, otherwise none ("").
-[[nodiscard]] const char* messageIcon(int style);
-
 }  // namespace quotara
