@@ -58,13 +58,8 @@ void MainWindow::bindClicks() {
         if (button == nullptr) {
             continue;
         }
-        const auto run = [this, handler = binding.handler] {
-            // A failed field operation is told to the user; the window and everything typed
-            // into it stay as they are.
-            if (const HandlerOutcome fault = handler(context_)) {
-                messages_.show(describeFault(*fault), kWarningStyle, u"");
-            }
-        };
+        // The bindings are a static table: the connection may keep a reference to its row.
+        const auto run = [this, &binding] { runClick(binding, context_); };
         if (button->isCheckable()) {
             // A count is chosen by a click, Space, an arrow key or a screen reader's Toggle
             // action. Each checks the button once; not all of them emit clicked.

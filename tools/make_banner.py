@@ -1,16 +1,16 @@
-#!/usr/bin/env python3
-"""Regenerates the "Quotara" logo strip, window/qt/resources/banner.gif.
+#!/usr/bin/python3
+"""Regenerates the "Quotara" logo strip, assets/banner.gif.
 
-Usage: make_banner.py [OUTPUT_DIR]     (default: window/qt/resources)
+Usage: make_banner.py [OUTPUT_DIR]     (default: assets)
 
-Standard library only, so the asset can be rebuilt on a bare machine. The
-lettering comes from the pixel font below; the GIF encoder (LZW included) is
-written out here because the standard library has none.
+The lettering comes from the pixel font below; Pillow (Debian's python3-pil,
+hence Debian's own Python) writes the GIF.
 """
 
 import os
-import struct
 import sys
+
+from PIL import Image
 
 WIDTH, HEIGHT = 350, 50
 
@@ -300,83 +300,24 @@ def nearest_mix(mixes, counts):
     return best
 
 
-def interlaced_rows(height):
-    """Row numbers in the order a GIF with the interlace flag stores them."""
-    order = []
-    for start, step in ((0, 8), (4, 8), (2, 4), (1, 2)):
-        order.extend(range(start, height, step))
-    return order
-
-
-def lzw_encode(data, min_size):
-    """Variable-width GIF LZW, least significant bit first, clear code up front."""
-    clear, end = 1 << min_size, (1 << min_size) + 1
-    out = bytearray()
-    acc = nbits = 0
-
-    def emit(code, width):
-        nonlocal acc, nbits
-        acc |= code << nbits
-        nbits += width
-        while nbits >= 8:
-            out.append(acc & 0xFF)
-            acc >>= 8
-            nbits -= 8
-
-    def reset():
-        return {bytes([i]): i for i in range(clear)}, end + 1, min_size + 1
-
-    table, next_code, width = reset()
-    emit(clear, width)
-    prefix = b""
-    for byte in data:
-        grown = prefix + bytes([byte])
-        if grown in table:
-            prefix = grown
-            continue
-        emit(table[prefix], width)
-        if next_code < 4096:
-            table[grown] = next_code
-            next_code += 1
-            # The decoder adds this entry one code later, so it widens when the
-            # table holds more than 2**width codes, not when it holds exactly that.
-            if next_code > (1 << width) and width < 12:
-                width += 1
-        else:
-            emit(clear, width)
-            table, next_code, width = reset()
-        prefix = bytes([byte])
-    if prefix:
-        emit(table[prefix], width)
-    emit(end, width)
-    if nbits:
-        out.append(acc & 0xFF)
-    return bytes(out)
-
-
-def gif_bytes(palette, pixels):
-    size_field = 5  # 2 ** (5 + 1) = 64 table entries
-    head = b"GIF89a" + struct.pack("<HHBBB", WIDTH, HEIGHT,
-                                   0x80 | (7 << 4) | size_field, 0, 0)
-    table = b"".join(bytes(c) for c in palette)
-    stored = b"".join(pixels[y * WIDTH:(y + 1) * WIDTH]
-                      for y in interlaced_rows(HEIGHT))
-    min_size = 6
-    data = lzw_encode(stored, min_size)
-    blocks = b"".join(bytes([len(data[i:i + 255])]) + data[i:i + 255]
-                      for i in range(0, len(data), 255))
-    image = b"\x2c" + struct.pack("<HHHHB", 0, 0, WIDTH, HEIGHT, 0x40)
-    return head + table + image + bytes([min_size]) + blocks + b"\x00" + b"\x3b"
+def banner_image():
+    """The banner as a palette image: the 64 colours, one index per pixel."""
+    palette, pixels = render()
+    image = Image.frombytes("P", (WIDTH, HEIGHT), bytes(pixels))
+    image.putpalette([level for colour in palette for level in colour])
+    return image
 
 
 def main(argv):
     here = os.path.dirname(os.path.abspath(__file__))
-    out_dir = argv[1] if len(argv) > 1 else os.path.join(here, "..", "window", "qt", "resources")
+    out_dir = argv[1] if len(argv) > 1 else os.path.join(here, "..", "assets")
     os.makedirs(out_dir, exist_ok=True)
-    palette, pixels = render()
+    image = banner_image()
+    # Pillow writes GIF87a unless told the picture already is GIF89a.
+    image.info["version"] = b"89a"
     path = os.path.join(out_dir, "banner.gif")
-    with open(path, "wb") as f:
-        f.write(gif_bytes(palette, pixels))
+    # optimize=False keeps all 64 palette entries, black padding included, in their order.
+    image.save(path, "GIF", interlace=True, optimize=False)
     print(os.path.normpath(path))
 
 

@@ -1,18 +1,20 @@
-#!/usr/bin/env python3
-"""Regenerates the program icon: app/resources/quotara.ico and the PNG sizes
-under app/resources/icons/ for the Linux icon theme (hicolor, 16 to 256 pixels).
+#!/usr/bin/python3
+"""Regenerates the program icon: assets/quotara.ico and the PNG sizes under
+assets/icons/ for the Linux icon theme (hicolor, 16 to 256 pixels).
 
-Usage: make_icon.py [OUTPUT_DIR]     (default: app/resources beside this tool)
+Usage: make_icon.py [OUTPUT_DIR]     (default: assets)
 
 The picture is a floor plan seen from above: the grey stair-and-lift core in the
 middle, one room in each quarter, and a dimension line over the top right. It is
-drawn below one character per pixel; standard library only.
+drawn below one character per pixel; Pillow (Debian's python3-pil, hence Debian's
+own Python) writes the PNGs.
 """
 
 import os
 import struct
 import sys
-import zlib
+
+from PIL import Image
 
 # The standard Windows 16-colour palette, in its usual index order.
 VGA = [
@@ -133,6 +135,8 @@ def pack_row(values, bpp):
     return bits.to_bytes(stride, "big")
 
 
+# Written here, not by Pillow: Pillow stores an icon's images as PNG, or as bitmaps of 8 bits
+# or more with an empty mask, never the 4- and 1-bit bitmaps with a mask this icon holds.
 def bmp_image(image, palette, bpp):
     """An icon image: BITMAPINFOHEADER, palette, XOR bitmap, AND mask."""
     size = len(image)
@@ -161,28 +165,16 @@ def ico_bytes(entries):
     return head + directory + b"".join(blobs)
 
 
-def png_bytes(image, palette, factor, margin=0):
-    """RGBA PNG of the image with each pixel drawn as a factor x factor square,
-    inside a clear margin; clear where masked."""
+def theme_icon(image, palette, factor, margin=0):
+    """The image as RGBA, each pixel a factor x factor square, inside a clear margin."""
     size = len(image)
+    drawn = Image.new("RGBA", (size, size))  # (0, 0, 0, 0): clear
+    drawn.putdata([(0, 0, 0, 0) if v is None else palette[v] + (255,)
+                   for row in image for v in row])
     side = size * factor + 2 * margin
-    raw = bytearray()
-    for y in range(side):
-        raw.append(0)  # filter: none
-        source_y = (y - margin) // factor
-        for x in range(side):
-            source_x = (x - margin) // factor
-            inside = 0 <= source_x < size and 0 <= source_y < size
-            v = image[source_y][source_x] if inside else None
-            raw += b"\0\0\0\0" if v is None else bytes(palette[v]) + b"\xff"
-
-    def chunk(kind, data):
-        return (struct.pack(">I", len(data)) + kind + data
-                + struct.pack(">I", zlib.crc32(kind + data)))
-
-    ihdr = struct.pack(">IIBBBBB", side, side, 8, 6, 0, 0, 0)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", ihdr)
-            + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
+    icon = Image.new("RGBA", (side, side))
+    icon.paste(drawn.resize((size * factor,) * 2, Image.Resampling.NEAREST), (margin, margin))
+    return icon
 
 
 # The sizes desktops ask for, each as (drawing, whole scale factor, clear margin).
@@ -203,7 +195,7 @@ THEME_SIZES = {
 
 def main(argv):
     here = os.path.dirname(os.path.abspath(__file__))
-    out_dir = argv[1] if len(argv) > 1 else os.path.join(here, "..", "app", "resources")
+    out_dir = argv[1] if len(argv) > 1 else os.path.join(here, "..", "assets")
     big, small = pixels(PLAN_32, 32), pixels(PLAN_16, 16)
     two = mono(PLAN_32)
     bw = [(0, 0, 0), (255, 255, 255)]
@@ -217,8 +209,7 @@ def main(argv):
     drawings = {"small": small, "big": big}
     for size, (drawing, factor, margin) in THEME_SIZES.items():
         path = os.path.join(out_dir, "icons", f"quotara-{size}.png")
-        with open(path, "wb") as f:
-            f.write(png_bytes(drawings[drawing], VGA, factor, margin))
+        theme_icon(drawings[drawing], VGA, factor, margin).save(path)
         written.append(path)
     for path in written:
         print(os.path.normpath(path))

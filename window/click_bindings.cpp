@@ -1,4 +1,6 @@
 // The nine bound clicks, and how a handler's field fault is put to the user.
+#include <string>
+
 #include "handlers.h"
 
 namespace quotara {
@@ -35,8 +37,7 @@ std::u16string_view operationName(FieldOp op) {
     return u"设置焦点";
 }
 
-}  // namespace
-
+// The message for a handler that stopped at a failed field operation.
 std::u16string describeFault(const FieldFault& fault) {
     std::u16string message = u"操作未能完成：控件 ";
     for (const char c : fieldName(fault.field)) {
@@ -46,6 +47,14 @@ std::u16string describeFault(const FieldFault& fault) {
     message += operationName(fault.op);
     message += u"”操作失败。已输入的内容都保留着，可以继续使用。";
     return message;
+}
+
+}  // namespace
+
+void runClick(const ClickBinding& binding, const HandlerContext& context) {
+    if (const HandlerOutcome fault = binding.handler(context)) {
+        context.messages.show(describeFault(*fault), kWarningStyle, u"");
+    }
 }
 
 }  // namespace quotara

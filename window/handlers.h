@@ -5,7 +5,6 @@
 
 #include <array>
 #include <optional>
-#include <string>
 #include <string_view>
 
 #include "field_model.h"
@@ -39,6 +38,10 @@ struct ClickBinding {
 };
 extern const std::array<ClickBinding, 9> kClickBindings;
 
+// Runs a bound click as the window does. A field operation the handler stopped at is told to
+// the user in a warning; the window and everything typed into it stay as they are.
+void runClick(const ClickBinding& binding, const HandlerContext& context);
+
 // What the user is told, in the window's language.
 inline constexpr std::u16string_view kNotANumberPrompt = u"请输入数字！！";
 inline constexpr std::u16string_view kTooLargePrompt = u"输入的数字太大，无法计算！！";
@@ -47,8 +50,5 @@ inline constexpr std::u16string_view kDivisionByZeroPrompt =
 inline constexpr std::u16string_view kOverflowPrompt = u"计算出错：结果太大，超出了可计算的范围。";
 inline constexpr std::u16string_view kInvalidOperationPrompt =
     u"计算出错：零除以零，无法计算。请检查各户使用面积之和与总面积是否为零。";
-
-// The message for a handler that stopped at a failed field operation.
-[[nodiscard]] std::u16string describeFault(const FieldFault& fault);
 
 }  // namespace quotara

@@ -9,6 +9,14 @@ namespace quotara {
 // The style value of a warning: an exclamation-mark icon and a single OK button.
 inline constexpr int kWarningStyle = 48;
 
+// Numbered as the icon part of a style value: 16 stop, 32 question, 48 exclamation,
+// 64 information; the other bits of a style choose buttons and defaults.
+enum class MessageIcon { none, critical, question, warning, information };
+[[nodiscard]] constexpr MessageIcon messageIcon(int style) {
+    const int icon = (style & 0x70) >> 4;
+    return icon <= 4 ? static_cast<MessageIcon>(icon) : MessageIcon::none;
+}
+
 class MessageService {
   public:
     virtual ~MessageService() = default;

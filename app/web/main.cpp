@@ -9,7 +9,6 @@
 #include "handlers.h"
 #include "page_builder.h"
 #include "web_field_model.h"
-#include "web_images.h"
 #include "web_message_service.h"
 
 namespace {
@@ -72,16 +71,12 @@ extern "C" EMSCRIPTEN_KEEPALIVE void quotara_click(int index) {
     if (!page || index < 0 || static_cast<std::size_t>(index) >= kClickBindings.size()) {
         return;
     }
-    // A failed field operation is told to the user; the page and everything typed stay.
-    if (const HandlerOutcome fault =
-            kClickBindings[static_cast<std::size_t>(index)].handler(page->context)) {
-        page->messages.show(describeFault(*fault), kWarningStyle, u"");
-    }
+    runClick(kClickBindings[static_cast<std::size_t>(index)], page->context);
 }
 
 int main() {
     val document = val::global("document");
-    buildPage(document, {dataUri("image/gif", kBannerGif), dataUri("image/png", kIconPng)});
+    buildPage(document);
     page.emplace(document);
     for (std::size_t i = 0; i < kClickBindings.size(); ++i) {
         const std::string control(kClickBindings[i].control);

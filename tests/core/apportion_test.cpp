@@ -141,7 +141,7 @@ ApportionInputs noHouseholds(float core) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, ApportionFaults,
+    , ApportionFaults,
     ::testing::Values(
         FaultCase{"UsableAreasCancelWithCore", floor(10, {5, -5}), ApportionFault::divisionByZero,
                   0},
@@ -151,6 +151,8 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"FirstUsableAreaZeroOthersCancel", floor(10, {0, 5, -5}),
                   ApportionFault::invalidOperation, 0},
         FaultCase{"UsableSumOverflows", floor(0, {3e38f, 3e38f}), ApportionFault::overflow, 0},
+        FaultCase{"UsableSumOverflowsAtTheLastHousehold",
+                  floor(0, {1, 1, 1, 1, 1, 1, 3e38f, 3e38f}), ApportionFault::overflow, 0},
         // The first addition that leaves the range names the fault, whatever follows it.
         FaultCase{"SumOverflowsBeforeMinusInfinity",
                   floor(0, {3e38f, 3e38f, -std::numeric_limits<float>::infinity()}),

@@ -1,17 +1,16 @@
-"""Runs a Qt Test program on a fresh X server (Xvfb) at a scale factor, as on a high-DPI screen.
-Usage: qt_test_on_x11.py TEST_PROGRAM SOURCE_DIR SCALE_FACTOR"""
-import subprocess
-import sys
+"""Runs a Qt Test program (QUOTARA_PROGRAM) on a fresh X server (Xvfb) at the scale factor in
+QUOTARA_SCALE_FACTOR, as on a high-DPI screen."""
+import unittest
 
-import session
-from session import check
+from session import DesktopTest, given
 
 
-def main(s):
-    env = dict(s.env, QT_QPA_PLATFORM="xcb", QT_SCALE_FACTOR=sys.argv[3])
-    status = subprocess.run([s.program_path], env=env, timeout=60).returncode
-    check(status == 0, f"{s.program_path} failed at scale factor {sys.argv[3]}")
+class QtTestOnX11(DesktopTest):
+    def test_qt_test_passes_at_scale_factor(self):
+        factor = given("QUOTARA_SCALE_FACTOR")
+        status = self.session.start_program(QT_SCALE_FACTOR=factor).wait(timeout=60)
+        self.assertEqual(status, 0, f"failed at scale factor {factor}")
 
 
 if __name__ == "__main__":
-    session.run(main, needs=("x11",))
+    unittest.main(verbosity=2)

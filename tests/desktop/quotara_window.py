@@ -1,13 +1,41 @@
-"""What the tests expect of the window, and how they find its parts through AT-SPI."""
+"""What the tests expect of the window, and how they find its parts through AT-SPI. What the
+build decides (the caption, the application id, the desktop file) comes from the caller."""
 import configparser
-import glob
-import os
 import re
+from pathlib import Path
 
 import screen_reader as sr
+from session import given
 
-CAPTION = os.environ["QUOTARA_CAPTION"]  # the build's, set by CMake
 SIZE = (389, 494)
+ICONS = Path(__file__).resolve().parents[2] / "assets" / "icons"
+
+
+def caption():
+    return given("QUOTARA_CAPTION")
+
+
+def app_id():
+    return given("QUOTARA_APP_ID")
+
+
+def desktop_file():
+    return Path(given("QUOTARA_DESKTOP_FILE"))
+
+
+def desktop_entry():
+    """The desktop file's [Desktop Entry] group, keys as written."""
+    entry = configparser.ConfigParser(interpolation=None)
+    entry.optionxform = str
+    if not entry.read(desktop_file(), encoding="utf-8"):
+        raise AssertionError(f"no desktop file at {desktop_file()}")
+    return entry["Desktop Entry"]
+
+
+def icon_sizes():
+    """The sizes of the window icon's images, from the files the program is built with."""
+    return {int(re.fullmatch(r"quotara-(\d+)\.png", path.name).group(1))
+            for path in ICONS.glob("quotara-*.png")}
 
 
 def core(app):
@@ -40,20 +68,3 @@ def calculate_button(app):
 
 def clear_button(app):
     return sr.find(app, "push button", "清除")
-
-
-def desktop_file():
-    """The built desktop entry's id and its [Desktop Entry] group."""
-    path = os.environ["QUOTARA_DESKTOP_FILE"]
-    entry = configparser.ConfigParser(interpolation=None)
-    entry.optionxform = str  # keys are case-sensitive
-    entry.read(path, encoding="utf-8")
-    return os.path.basename(path).removesuffix(".desktop"), entry["Desktop Entry"]
-
-
-def icon_sizes(source_dir):
-    """The sizes of the window icon's images, from the files the program is built with."""
-    sizes = set()
-    for path in glob.glob(os.path.join(source_dir, "app", "resources", "icons", "quotara-*.png")):
-        sizes.add(int(re.search(r"quotara-(\d+)\.png$", path).group(1)))
-    return sizes

@@ -2,14 +2,14 @@
 desktop file's id as its app id (read from its own protocol log, WAYLAND_DEBUG=client), shows
 its window, shows and closes a warning (driven through AT-SPI: the headless compositor has no
 keyboard, so it gives no window the focus), prints no warning from the platform plugin and keeps
-running.
-Usage: wayland_test.py QUOTARA SOURCE_DIR"""
+running."""
 import re
-import sys
 import time
+import unittest
 
-import session
-from session import check, wait_for
+import quotara_window as qw
+import screen_reader as sr
+from session import DesktopTest, wait_for
 
 
 def requests(log, name):
@@ -17,38 +17,37 @@ def requests(log, name):
     return re.findall(r"^\[\s*[\d.]+\]\s+->\s+\S+\." + name + r"\((.*)\)$", log, re.MULTILINE)
 
 
-def main(s):
-    import quotara_window as qw
+class WaylandTest(DesktopTest):
+    NEEDS = ("wayland", "atspi")
 
-    desktop_id, _ = qw.desktop_file()
-    program = s.start_program(platform="wayland", WAYLAND_DEBUG="client")
-    wait_for("the window's first frame on the screen",
-             lambda: re.search(r"-> wl_surface@\d+\.commit\(\)", program.log())
-             and requests(program.log(), "set_app_id") or not program.running(), timeout=15)
-    log = program.log()
-    check(program.running(), f"the program ended with status {program.process.returncode}")
-    check(requests(log, "get_toplevel"), "no xdg toplevel window was made")
-    titles = requests(log, "set_title")
-    check(titles == [f'"{qw.CAPTION}"'], f"titles set: {titles}, expected {qw.CAPTION!r}")
-    app_ids = requests(log, "set_app_id")
-    check(app_ids == [f'"{desktop_id}"'], f"app ids set: {app_ids}, expected {desktop_id!r}")
+    def test_native_window_with_title_and_app_id(self):
+        # Desktops match a window to its desktop file by this name.
+        self.assertEqual(qw.desktop_file().name, f"{qw.app_id()}.desktop")
+        program = self.session.start_program(platform="wayland", WAYLAND_DEBUG="client")
+        wait_for("the window's first frame on the screen",
+                 lambda: re.search(r"-> wl_surface@\d+\.commit\(\)", program.log())
+                 and requests(program.log(), "set_app_id") or not program.running(), timeout=15)
+        log = program.log()
+        self.assertTrue(program.running(), f"the program ended: {program.process.returncode}")
+        self.assertTrue(requests(log, "get_toplevel"), "no xdg toplevel window was made")
+        self.assertEqual(requests(log, "set_title"), [f'"{qw.caption()}"'])
+        self.assertEqual(requests(log, "set_app_id"), [f'"{qw.app_id()}"'])
 
-    # A warning, opened and closed with the actions a screen reader invokes.
-    import screen_reader as sr
-    app = sr.application(program)
-    sr.set_text(qw.core(app), "30")
-    sr.do_action(qw.calculate_button(app), "Press")
-    alert = sr.find(app, "alert", "请输入数字！！", timeout=5)
-    sr.do_action(sr.find(alert, "push button", "确定"), "Press")
-    wait_for("the warning to close", lambda: sr.fresh(app).childCount == 1, timeout=5)
+        # A warning, opened and closed with the actions a screen reader invokes.
+        app = sr.application(program)
+        sr.set_text(qw.core(app), "30")
+        sr.do_action(qw.calculate_button(app), "Press")
+        alert = sr.find(app, "alert", "请输入数字！！", timeout=5)
+        sr.do_action(sr.find(alert, "push button", "确定"), "Press")
+        wait_for("the warning to close", lambda: sr.fresh(app).childCount == 1, timeout=5)
 
-    # Past its start the program keeps running until it is closed, and says nothing.
-    time.sleep(1)
-    check(program.running(), f"the program ended with status {program.process.returncode}")
-    said = [line for line in program.log().splitlines()
-            if line.strip() and not re.match(r"^\[\s*[\d.]+\] ", line)]  # not the protocol log
-    check(not said, "the program printed:\n" + "\n".join(said))
+        # Past its start the program keeps running until it is closed, and says nothing.
+        time.sleep(1)
+        self.assertTrue(program.running(), f"the program ended: {program.process.returncode}")
+        said = [line for line in program.log().splitlines()
+                if line.strip() and not re.match(r"^\[\s*[\d.]+\] ", line)]  # not the protocol
+        self.assertEqual(said, [], "the program printed")
 
 
 if __name__ == "__main__":
-    session.run(main, needs=("wayland", "atspi"))
+    unittest.main(verbosity=2)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The package that scripts/package.sh left in dist/, as a user gets it: installed with apt-get,
-# the installed program started (tests/app/smoke_test.sh, with Qt's options too), the installed
-# desktop entry, metainfo, icons and manual pages validated, then purged; fails if any file of
-# the package is left. Installs and purges the package system-wide: for CI and test machines.
+# the installed program started (tests/desktop/smoke_test.py, with Qt's options too), the
+# installed desktop entry, metainfo, icons and manual pages validated, then purged; fails if any
+# file of the package is left. Installs and purges the package system-wide: for CI and test
+# machines.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -20,9 +21,9 @@ release_fact() {
     "$package_tmp/release/release.json" "$1"
 }
 desktop_file=/usr/share/applications/$(release_fact appId).desktop
-c++ -std=c++20 -O1 tests/app/x11_close.cpp -lX11 -o "$package_tmp/x11_close"
-bash tests/app/smoke_test.sh /usr/bin/quotara "$package_tmp/x11_close" "$(release_fact caption)" \
-  "$desktop_file"
+# Debian's own Python, which has python3-xlib.
+QUOTARA_PROGRAM=/usr/bin/quotara QUOTARA_CAPTION="$(release_fact caption)" \
+  QUOTARA_DESKTOP_FILE="$desktop_file" /usr/bin/python3 -B tests/desktop/smoke_test.py
 # Each check must pass and print nothing (manual pages: no warning on standard error).
 out=$(desktop-file-validate "$desktop_file" 2>&1)
 [[ -z $out ]] || { echo "FAIL: desktop-file-validate: $out"; exit 1; }

@@ -10,6 +10,10 @@ namespace {
 
 using Call = MemoryFieldModel::Call;
 
+// What the user reads when the usable areas add up to zero.
+constexpr std::u16string_view kZeroDivisor =
+    u"计算出错：除数为零。请检查各户使用面积之和与总面积是否为零。";
+
 class Calculate : public ::testing::Test {
   protected:
     // Chooses `count` and types the core area and one usable area per household.
@@ -29,7 +33,7 @@ class Calculate : public ::testing::Test {
         w.preset(Field::Text9, text);
         w.preset(Field::Text10, text);
     }
-    void expectWarningWithFocusOn(Field field, std::u16string_view prompt = kNotANumberPrompt) {
+    void expectWarningWithFocusOn(Field field, std::u16string_view prompt = u"请输入数字！！") {
         ASSERT_EQ(w.messages.shown.size(), 1u);
         EXPECT_EQ(w.messages.shown[0].prompt, prompt);
         EXPECT_EQ(w.messages.shown[0].style, 48);
@@ -133,7 +137,7 @@ TEST_F(Calculate, NumberBeyondSingleRangeWarnsTooLargeAndWritesNothing) {
     fill(3, u"30", {u"60", u"-1e39", u"80"});
     presetResults(u"old");
     ASSERT_EQ(w.calculate(), std::nullopt);
-    expectWarningWithFocusOn(Field::Text2, kTooLargePrompt);
+    expectWarningWithFocusOn(Field::Text2, u"输入的数字太大，无法计算！！");
     expectResultsUntouched();
 }
 
@@ -156,7 +160,7 @@ TEST_F(Calculate, UsableAreasAddingUpToZeroWarnDivisionFaultAndWriteNothing) {
     presetResults(u"old");
     ASSERT_EQ(w.calculate(), std::nullopt);
     ASSERT_EQ(w.messages.shown.size(), 1u);
-    EXPECT_EQ(w.messages.shown[0].prompt, kDivisionByZeroPrompt);
+    EXPECT_EQ(w.messages.shown[0].prompt, kZeroDivisor);
     EXPECT_EQ(w.messages.shown[0].style, 48);
     expectResultsUntouched();
 }
@@ -165,7 +169,8 @@ TEST_F(Calculate, AllZeroUsableAreasWarnInvalidOperation) {
     fill(2, u"10", {u"0", u"0"});
     ASSERT_EQ(w.calculate(), std::nullopt);
     ASSERT_EQ(w.messages.shown.size(), 1u);
-    EXPECT_EQ(w.messages.shown[0].prompt, kInvalidOperationPrompt);
+    EXPECT_EQ(w.messages.shown[0].prompt,
+              u"计算出错：零除以零，无法计算。请检查各户使用面积之和与总面积是否为零。");
 }
 
 TEST_F(Calculate, CoreMinusTheUsableSumWritesAreasAndTotalThenWarns) {
@@ -177,7 +182,7 @@ TEST_F(Calculate, CoreMinusTheUsableSumWritesAreasAndTotalThenWarns) {
     EXPECT_EQ(w.text(Field::Text9), u"0");
     EXPECT_EQ(w.text(Field::Text10), u"old");
     ASSERT_EQ(w.messages.shown.size(), 1u);
-    EXPECT_EQ(w.messages.shown[0].prompt, kDivisionByZeroPrompt);
+    EXPECT_EQ(w.messages.shown[0].prompt, kZeroDivisor);
     EXPECT_EQ(w.messages.shown[0].callsBefore, w.fields.calls().size())
         << "the warning comes after the completed results are written";
 }
@@ -186,7 +191,7 @@ TEST_F(Calculate, BuildingAreaBeyondSingleRangeWarnsOverflow) {
     fill(2, u"3e38", {u"3e38", u"1"});
     ASSERT_EQ(w.calculate(), std::nullopt);
     ASSERT_EQ(w.messages.shown.size(), 1u);
-    EXPECT_EQ(w.messages.shown[0].prompt, kOverflowPrompt);
+    EXPECT_EQ(w.messages.shown[0].prompt, u"计算出错：结果太大，超出了可计算的范围。");
 }
 
 TEST_F(Calculate, InfiniteTotalShowsTheOverflowMark) {
@@ -226,7 +231,7 @@ TEST_P(CalculateStopsAtFailure, AndReportsTheFailedOperation) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Operations, CalculateStopsAtFailure,
+    , CalculateStopsAtFailure,
     ::testing::Values(InjectedFailure{"ReadingOption5", FieldOp::readValue, Field::Option5, 1},
                       InjectedFailure{"TestingTexta", FieldOp::readText, Field::texta, 1},
                       InjectedFailure{"ConvertingText3", FieldOp::readText, Field::Text3, 2},
@@ -236,7 +241,7 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(param.param.name);
     });
 
-TEST_F(Calculate, FailedResultWriteLeavesLaterResultsAsTheyWere) {
+TEST_F(Calculate, FailedResultWriteKeepsEarlierResultsAndLeavesLaterOnesAsTheyWere) {
     fill(4, u"30", {u"60", u"70", u"80", u"90"});
     presetResults(u"old");
     w.fields.failOn(FieldOp::writeText, Field::produce3);
@@ -244,6 +249,12 @@ TEST_F(Calculate, FailedResultWriteLeavesLaterResultsAsTheyWere) {
     EXPECT_EQ(w.text(Field::produce2), u"77");
     EXPECT_EQ(w.text(Field::produce3), u"old");
     EXPECT_EQ(w.text(Field::Text9), u"old");
+
+    w.fields.failOn(FieldOp::writeText, Field::Text10);
+    ASSERT_NE(w.calculate(), std::nullopt);
+    EXPECT_EQ(w.text(Field::produce4), u"99");
+    EXPECT_EQ(w.text(Field::Text9), u"330");
+    EXPECT_EQ(w.text(Field::Text10), u"old");
 }
 
 TEST_F(Calculate, FailedFocusMoveAfterWarningIsReported) {

@@ -37,7 +37,7 @@ TEST_P(ChoosingACount, DependsOnTheCountAloneWhateverWasChosenBefore) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(TwoToEight, ChoosingACount, ::testing::Range(2, 9),
+INSTANTIATE_TEST_SUITE_P(, ChoosingACount, ::testing::Range(2, 9),
                          [](const ::testing::TestParamInfo<int>& param) {
                              return std::to_string(param.param) + "Households";
                          });

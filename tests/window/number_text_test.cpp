@@ -56,6 +56,7 @@ TEST(NumberText, AcceptsSignedDecimalsWithOptionalExponentAndSurroundingSpaces) 
     for (const auto& [text, separator] : cases) {
         EXPECT_TRUE(isNumeric(text, separator)) << show(text);
     }
+    EXPECT_TRUE(isNumeric(u"０１２３４５６７８９", '.')) << "every full-width digit";
 }
 
 TEST(NumberText, RejectsTextThatIsNotAPlainDecimalNumber) {
@@ -90,6 +91,7 @@ TEST(NumberText, ConvertsToTheNearestSingle) {
         {u"0.1", '.', 0x3DCCCCCD},
         {u" ＋１２．５\u3000", '.', 0x41480000},
         {u"12,5", ',', 0x41480000},
+        {u"９８７６５．４３２１０", '.', 0x47C0E6B7},
         {u"-.25e1", '.', 0xC0200000},
         {u"3.4028235e38", '.', 0x7F7FFFFF},
         {u"1.17549435e-38", '.', 0x00800000},

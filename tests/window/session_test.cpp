@@ -38,7 +38,7 @@ TEST(Session, EightThenThreeHouseholdsThenClear) {
     EXPECT_TRUE(w.fields.state(Field::Option3).value);
     ASSERT_EQ(w.calculate(), std::nullopt);
     ASSERT_EQ(w.messages.shown.size(), 1u);
-    EXPECT_EQ(w.messages.shown[0].prompt, kNotANumberPrompt);
+    EXPECT_EQ(w.messages.shown[0].prompt, u"请输入数字！！");
     EXPECT_EQ(w.fields.focus(), Field::texta) << "after a clear the core area is asked first";
     EXPECT_TRUE(w.messages.shown.size() == 1 && w.text(Field::produce1).empty());
 }
@@ -58,10 +58,23 @@ TEST(Session, CorrectingAMistypedEntryAfterTheWarning) {
     EXPECT_EQ(w.messages.shown.size(), 1u);
 }
 
-TEST(FaultReport, NamesTheControlAndTheOperationInChinese) {
-    const std::u16string message = describeFault({Field::produce3, FieldOp::writeText});
-    EXPECT_NE(message.find(u"produce3"), std::u16string::npos);
-    EXPECT_NE(message.find(u"写入文字"), std::u16string::npos);
+TEST(Session, AFailedFieldOperationIsToldInChineseAndTheEntriesStay) {
+    RecordingWindow w;
+    ASSERT_EQ(w.choose(2), std::nullopt);
+    w.type(Field::texta, u"25");
+    w.type(Field::Text1, u"40");
+    w.type(Field::Text2, u"60");
+    w.fields.failOn(FieldOp::writeText, Field::produce2);
+    ASSERT_EQ(kClickBindings[0].control, "Command1");
+    runClick(kClickBindings[0], w.context);
+    ASSERT_EQ(w.messages.shown.size(), 1u);
+    EXPECT_EQ(
+        w.messages.shown[0].prompt,
+        u"操作未能完成：控件 produce2 的“写入文字”操作失败。已输入的内容都保留着，可以继续使用。");
+    EXPECT_EQ(w.messages.shown[0].style, 48);
+    EXPECT_EQ(w.messages.shown[0].title, u"");
+    EXPECT_EQ(w.text(Field::produce1), u"50");
+    EXPECT_EQ(w.text(Field::Text2), u"60");
 }
 
 }  // namespace

@@ -8,20 +8,12 @@
 namespace quotara {
 namespace {
 
-// The icon part of a style value: 16 stop, 32 question, 48 exclamation, 64 information.
 QMessageBox::Icon iconFor(int style) {
-    switch (style & 0x70) {
-        case 16:
-            return QMessageBox::Critical;
-        case 32:
-            return QMessageBox::Question;
-        case 48:
-            return QMessageBox::Warning;
-        case 64:
-            return QMessageBox::Information;
-        default:
-            return QMessageBox::NoIcon;
-    }
+    // In the order of MessageIcon.
+    constexpr QMessageBox::Icon kIcons[] = {QMessageBox::NoIcon, QMessageBox::Critical,
+                                            QMessageBox::Question, QMessageBox::Warning,
+                                            QMessageBox::Information};
+    return kIcons[static_cast<std::size_t>(messageIcon(style))];
 }
 
 }  // namespace

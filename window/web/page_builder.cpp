@@ -73,12 +73,12 @@ val createOptionButton(val& document, const ControlSpec& row, val& input) {
     return label;
 }
 
-val createControl(val& document, const ControlSpec& row, const PageImages& images) {
+val createControl(val& document, const ControlSpec& row) {
     switch (row.kind) {
         case ControlKind::pictureBox: {
             // The banner at its natural size from the top-left corner, never scaled.
             val picture = create(document, "img");
-            picture.set("src", images.bannerUri);
+            picture.set("src", document["body"]["dataset"]["banner"]);
             picture["classList"].call<void>("add", std::string("picture"));
             return picture;
         }
@@ -142,19 +142,10 @@ val createMessageDialog(val& document) {
     return dialog;
 }
 
-void addIcon(val& document, const std::string& uri) {
-    val link = create(document, "link");
-    link.set("rel", std::string("icon"));
-    link.set("type", std::string("image/png"));
-    link.set("href", uri);
-    document["head"].call<void>("append", link);
-}
-
 }  // namespace
 
-void buildPage(val document, const PageImages& images) {
+void buildPage(val document) {
     document.set("title", std::string(kForm1.caption));
-    addIcon(document, images.iconUri);
 
     val form = create(document, "main");
     form.set("id", std::string(kForm1.name));
@@ -169,7 +160,7 @@ void buildPage(val document, const PageImages& images) {
         val field = val::undefined();
         val control = row.kind == ControlKind::optionButton
                           ? createOptionButton(document, row, field)
-                          : createControl(document, row, images);
+                          : createControl(document, row);
         if (field.isUndefined()) {
             field = control;
             field.set("id", std::string(row.name));
@@ -206,36 +197,6 @@ void buildPage(val document, const PageImages& images) {
     val body = document["body"];
     body.call<void>("append", form);
     body.call<void>("append", createMessageDialog(document));
-}
-
-const char* messageIcon(int style) {
-    return (style & 0x70) == 48 ? "warning" : "";
-}
-
-std::string dataUri(std::string_view mediaType, std::string_view bytes) {
-    static constexpr char kAlphabet[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string uri = "data:" + std::string(mediaType) + ";base64,";
-    std::size_t i = 0;
-    for (; i + 2 < bytes.size(); i += 3) {
-        const auto chunk = static_cast<unsigned>(static_cast<unsigned char>(bytes[i]) << 16 |
-                                                 static_cast<unsigned char>(bytes[i + 1]) << 8 |
-                                                 static_cast<unsigned char>(bytes[i + 2]));
-        for (int shift = 18; shift >= 0; shift -= 6) {
-            uri += kAlphabet[(chunk >> shift) & 63u];
-        }
-    }
-    if (i < bytes.size()) {
-        unsigned chunk = static_cast<unsigned>(static_cast<unsigned char>(bytes[i]) << 16);
-        if (i + 1 < bytes.size()) {
-            chunk |= static_cast<unsigned>(static_cast<unsigned char>(bytes[i + 1]) << 8);
-        }
-        uri += kAlphabet[(chunk >> 18) & 63u];
-        uri += kAlphabet[(chunk >> 12) & 63u];
-        uri += i + 1 < bytes.size() ? kAlphabet[(chunk >> 6) & 63u] : '=';
-        uri += '=';
-    }
-    return uri;
 }
 
 }  // namespace quotara

@@ -1,28 +1,13 @@
 // Builds the page from the window's description: the form with every control at its place in
-// CSS pixels, its caption, font and colour, the tab order, the page's title and icon, and the
-// message dialog. Each control's element id is its control name.
+// CSS pixels, its caption, font and colour, the tab order, the page's title, and the message
+// dialog. Each control's element id is its control name.
 #pragma once
 
 #include <emscripten/val.h>
 
-#include <string>
-#include <string_view>
-
 namespace quotara {
 
-struct PageImages {
-    std::string bannerUri;  // data: URIs
-    std::string iconUri;
-};
-
-// Fills the document's body; call once, at start.
-void buildPage(emscripten::val document, const PageImages& images);
-
-// The icon a message of the given style shows, as the dialog's data-icon: "warning" for the
-// exclamation-mark style, otherwise none ("").
-[[nodiscard]] const char* messageIcon(int style);
-
-// A data: URI holding the given bytes, base64-encoded.
-[[nodiscard]] std::string dataUri(std::string_view mediaType, std::string_view bytes);
+// Fills the document's body; call once, at start. The banner is the body's data-banner URI.
+void buildPage(emscripten::val document);
 
 }  // namespace quotara

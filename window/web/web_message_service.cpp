@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "page_builder.h"
-
 namespace {
 
 // Suspends the calling C++ (Asyncify) until the dialog closes, by its button or by Escape.
@@ -30,7 +28,8 @@ namespace quotara {
 
 void WebMessageService::show(std::u16string_view prompt, int style, std::u16string_view) {
     const std::u16string text(prompt);
-    quotara_show_message(text.c_str(), messageIcon(style));
+    // The page's style sheet draws the warning's icon, and no other.
+    quotara_show_message(text.c_str(), messageIcon(style) == MessageIcon::warning ? "warning" : "");
 }
 
 }  // namespace quotara

@@ -13,7 +13,6 @@
 #include "appearance.h"
 #include "form_builder.h"
 #include "qt_field_model.h"
-#include "qt_text.h"
 #include "release.h"
 
 using namespace quotara;
@@ -68,31 +67,25 @@ class FormTest : public QObject {
         QCOMPARE(shownBackColor(*form_, QPalette::Window), systemColor(kScrollBarColor));
     }
 
-    void everyControlStandsInItsContainerAtItsTwips_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("container");
-        QTest::addColumn<QRect>("pixels");
-        for (const ControlSpec& row : kControls) {
-            QTest::newRow(row.name.data())
-                << toQString(row.name) << toQString(row.container)
-                << QRect(twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width),
-                         twipsToPixels(row.height));
-        }
-    }
-    void everyControlStandsInItsContainerAtItsTwips() {
-        QFETCH(QString, name);
-        QFETCH(QString, container);
-        QFETCH(QRect, pixels);
-        QWidget* control = child(*form_, name);
-        QCOMPARE(control->parentWidget()->objectName(), container);
-        QCOMPARE(control->geometry(), pixels);
-    }
-
-    void placesAtFifteenTwipsToThePixel() {
-        QCOMPARE(child(*form_, QStringLiteral("Command1"))->geometry(), QRect(168, 248, 56, 27));
-        QCOMPARE(child(*form_, QStringLiteral("Text1"))->geometry(), QRect(32, 24, 84, 20));
-        QCOMPARE(child(*form_, QStringLiteral("Text10"))->geometry(), QRect(256, 16, 81, 24));
-        QCOMPARE(child(*form_, QStringLiteral("Label9_1"))->geometry(), QRect(13, 213, 13, 20));
+    void controlsStandInTheirFramesAtFifteenTwipsToThePixel() {
+        const auto at = [&](const char* name, const char* container, QRect pixels) {
+            const QWidget* control = child(*form_, QString::fromLatin1(name));
+            QCOMPARE(control->parentWidget()->objectName(), QString::fromLatin1(container));
+            QCOMPARE(control->geometry(), pixels);
+        };
+        at("Picture1", "Form1", QRect(16, 0, 353, 49));
+        at("Option5", "Frame1", QRect(160, 20, 27, 20));
+        at("texta", "Frame2", QRect(96, 16, 141, 24));
+        at("Text1", "Frame3", QRect(32, 24, 84, 20));  // a pixel left of the entries below it
+        at("Text2", "Frame3", QRect(33, 53, 84, 20));
+        at("Text8", "Frame3", QRect(33, 213, 84, 20));
+        at("produce2", "Frame4", QRect(32, 53, 83, 20));
+        at("Label9_1", "Frame4", QRect(13, 213, 13, 20));
+        at("Command1", "Form1", QRect(168, 248, 56, 27));
+        at("Command2", "Form1", QRect(168, 328, 56, 27));
+        at("Frame5", "Form1", QRect(16, 432, 353, 49));
+        at("Text9", "Frame5", QRect(32, 16, 81, 24));
+        at("Text10", "Frame5", QRect(256, 16, 81, 24));
     }
 
     void captionsAreExactSpacesIncluded() {

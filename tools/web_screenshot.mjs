@@ -1,12 +1,16 @@
-// node screenshot.mjs: writes docs/web.png and docs/web@2x.png, the page after the worked
-// example, as docs/window.png shows the desktop window, and prints how long the page took from
-// the start of loading until it took input.
+// node tools/web_screenshot.mjs: writes docs/web.png and docs/web@2x.png, the page after the
+// worked example, as docs/window.png shows the desktop window, and prints how long the page took
+// from the start of loading until it took input. Needs scripts/web.sh and, in tests/web,
+// `npm ci`: it drives the browser the way the browser tests do, with their playwright-core.
+import { createRequire } from 'node:module';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { chromium } from 'playwright-core';
-import { launchOptions, pageUrl } from './browser.mjs';
+import { launchOptions, pageUrl } from '../tests/web/browser.mjs';
 
-const docs = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../../docs');
+// Found from tests/web, whose package.json holds it, rather than from this folder.
+const { chromium } = createRequire(new URL('../tests/web/package.json', import.meta.url))(
+  'playwright-core');
+const docs = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../docs');
 const browser = await chromium.launch(launchOptions);
 try {
   for (const [scale, name] of [[1, 'web.png'], [2, 'web@2x.png']]) {
