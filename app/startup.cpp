@@ -11,6 +11,7 @@
 #include "appearance.h"
 #include "form_builder.h"
 #include "qt_text.h"
+#include "release.h"
 
 namespace quotara {
 

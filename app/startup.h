@@ -12,13 +12,6 @@ class QApplication;
 
 namespace quotara {
 
-// The application's one id, in reverse-DNS form: the desktop file is "<id>.desktop", the
-// AppStream component has this id, and Wayland compositors find the icon through it.
-inline constexpr char kApplicationId[] = "cn.quotara.Quotara";
-// The class in the window's X11 WM_CLASS, which task bars match against the desktop file's
-// StartupWMClass.
-inline constexpr char kApplicationName[] = "Quotara";
-
 // The program takes no command line. Qt acts on options of its own (-reverse, -stylesheet,
 // -qwindowtitle …), so it is handed the program's name alone.
 struct QtCommandLine {

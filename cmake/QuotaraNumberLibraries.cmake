@@ -1,10 +1,15 @@
 # The two libraries behind the number text: fast_float (text to single) and {fmt} (single to
-# exponent text). Both come from the system's headers. Each header folder is linked into a folder
-# of its own in the build tree and included from there, because emscripten cannot take
-# -I/usr/include: that would put the host's C headers before its own.
-#
-# Targets: quotara::fast_float and quotara::fmt.
+# exponent text), as their own CMake packages name them: FastFloat::fast_float and fmt::fmt.
 
+if(NOT EMSCRIPTEN)
+  find_package(FastFloat REQUIRED)
+  find_package(fmt 9 REQUIRED)
+  return()
+endif()
+
+# Emscripten finds no packages outside its own sysroot, and cannot take -I/usr/include: that
+# would put the host's C headers before its own. So each header folder is linked into a folder
+# of its own in the build tree and included from there.
 find_path(QUOTARA_FAST_FLOAT_INCLUDE_DIR fast_float/fast_float.h PATHS /usr/local/include /usr/include
           NO_CMAKE_FIND_ROOT_PATH REQUIRED
           DOC "The folder that holds fast_float/ (Debian: libfast-float-dev)")
@@ -23,16 +28,11 @@ function(quotara_header_folder target include_dir subfolder)
 endfunction()
 
 quotara_header_folder(quotara_fast_float ${QUOTARA_FAST_FLOAT_INCLUDE_DIR} fast_float)
-add_library(quotara::fast_float ALIAS quotara_fast_float)
+add_library(FastFloat::fast_float ALIAS quotara_fast_float)
 
-if(EMSCRIPTEN)
-  # No {fmt} library is built for WebAssembly: compile it from its headers.
-  quotara_header_folder(quotara_fmt ${QUOTARA_FMT_INCLUDE_DIR} fmt)
-  # Without a locale the number text needs none of the C++ locale library, which would double
-  # the size of the WebAssembly.
-  target_compile_definitions(quotara_fmt INTERFACE FMT_HEADER_ONLY FMT_STATIC_THOUSANDS_SEPARATOR=0)
-  add_library(quotara::fmt ALIAS quotara_fmt)
-else()
-  find_package(fmt 9 REQUIRED)
-  add_library(quotara::fmt ALIAS fmt::fmt)
-endif()
+# No {fmt} library is built for WebAssembly: compile it from its headers.
+quotara_header_folder(quotara_fmt ${QUOTARA_FMT_INCLUDE_DIR} fmt)
+# Without a locale the number text needs none of the C++ locale library, which would double the
+# size of the WebAssembly.
+target_compile_definitions(quotara_fmt INTERFACE FMT_HEADER_ONLY FMT_STATIC_THOUSANDS_SEPARATOR=0)
+add_library(fmt::fmt ALIAS quotara_fmt)

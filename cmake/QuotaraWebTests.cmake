@@ -10,11 +10,8 @@ add_subdirectory(${QUOTARA_GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest
 
 # quotara_web_test_options(<target>): one self-contained .js (Node 18 and later cannot fetch a
 # separate .wasm from disk), a heap that grows for the megabyte-long entries, and main's exit
-# status as Node's. Emscripten's C++ library lacks a few C++20 pieces the tests use; a header
-# supplies them, for the tests only.
+# status as Node's.
 function(quotara_web_test_options target)
   target_link_options(${target} PRIVATE -sSINGLE_FILE=1 -sALLOW_MEMORY_GROWTH=1 -sEXIT_RUNTIME=1
                       -sENVIRONMENT=node)
-  target_compile_options(${target} PRIVATE
-                         "SHELL:-include ${PROJECT_SOURCE_DIR}/tests/emscripten/std_compat.h")
 endfunction()

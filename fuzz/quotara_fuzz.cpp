@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "float_bits.h"
 #include "handlers.h"
 #include "memory_field_model.h"
 #include "number_text.h"
@@ -24,12 +25,7 @@ void require(bool condition) {
 
 // The value rounded to 7 significant digits, decided independently of singleToText.
 float roundedToSevenDigits(float value) {
-    char buffer[64];
-    const auto printed =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 6);
-    float result = 0.0f;
-    std::from_chars(buffer, printed.ptr, result);
-    return result;
+    return test::fromChars<float>(test::toChars(value, std::chars_format::scientific, 6));
 }
 
 void checkNumberText(std::u16string_view text, char16_t separator) {

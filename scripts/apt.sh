@@ -1,5 +1,6 @@
-# Sourced by the set-up scripts: installs Debian packages with apt-get, through sudo unless run
-# as root, and says nothing when they are all present already.
+# shellcheck shell=bash
+# Sourced by the set-up scripts: installs, with apt-get, the Debian packages that debian/control
+# lists, through sudo unless run as root. Says nothing when they are all present already.
 
 as_root=()
 [[ $(id -u) -eq 0 ]] || as_root=(sudo)
@@ -10,17 +11,22 @@ apt_as_root() {
     apt-get -o DPkg::Lock::Timeout=600 "$@"
 }
 
-# install_missing LABEL PACKAGE...: installs those of the packages that are not installed.
-install_missing() {
-  local label=$1 package status
+# install_build_deps LABEL [PROFILE...]: installs what debian/control's Build-Depends name for a
+# build with those build profiles and is missing. Run in the source tree.
+install_build_deps() {
+  local label=$1
   shift
-  local missing=()
-  for package in "$@"; do
-    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-    [[ "$status" == "install ok installed" ]] || missing+=("$package")
-  done
-  [[ ${#missing[@]} -gt 0 ]] || return 0
-  echo "$label: installing ${missing[*]}"
+  local profiles=()
+  [[ $# -eq 0 ]] || profiles=(-P "$(IFS=,; echo "$*")")
+  # dpkg-dev reads the list; a fresh Debian lacks it.
+  if ! command -v dpkg-checkbuilddeps >/dev/null; then
+    echo "$label: installing dpkg-dev"
+    apt_as_root update -qq
+    apt_as_root install -y -qq dpkg-dev >/dev/null
+  fi
+  local unmet
+  unmet=$(dpkg-checkbuilddeps "${profiles[@]}" 2>&1) && return 0
+  echo "$label: installing ${unmet##*Unmet build dependencies: }"
   apt_as_root update -qq
-  apt_as_root install -y -qq "${missing[@]}" >/dev/null
+  apt_as_root build-dep -y -qq "${profiles[@]}" ./ >/dev/null
 }

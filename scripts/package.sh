@@ -1,23 +1,12 @@
 #!/usr/bin/env bash
 # Builds Quotara's Debian source and binary packages from a copy of the checkout (the tree
 # stays clean), puts them in dist/, and runs lintian on them: any error or warning fails.
-# Installs the packaging tools and the build dependencies with apt-get when they are missing.
+# Installs the build dependencies and the checking tools (debian/control) when they are missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-tools=(
-  # building: the source package's own tools and debhelper
-  dpkg-dev debhelper build-essential
-  # checking the package and its installed files
-  lintian desktop-file-utils appstream man-db
-)
-source "$(dirname "$0")/apt.sh"
-install_missing package "${tools[@]}"
-if ! dpkg-checkbuilddeps >/dev/null 2>&1; then
-  echo "package: installing the build dependencies from debian/control"
-  apt_as_root update -qq
-  apt_as_root build-dep -y -qq ./ >/dev/null
-fi
+source scripts/apt.sh
+install_build_deps package pkg.quotara.package
 
 version=$(dpkg-parsechangelog -SVersion)
 arch=$(dpkg-architecture -qDEB_HOST_ARCH)

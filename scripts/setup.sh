@@ -1,23 +1,13 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, every Debian 12 package that building, testing and running Quotara
-# need. Quiet and quick when they are all present already.
+# need, and the locales the desktop tests use. Quiet and quick when they are all present already.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
-packages=(
-  # build
-  g++ cmake make clang clang-format libclang-rt-14-dev
-  # number text: text to single and single to exponent text
-  libfast-float-dev libfmt-dev
-  # tests and benchmarks
-  libgtest-dev libgmock-dev libbenchmark-dev python3 python3-pil xvfb xauth
-  # the window: Qt, Qt's own Chinese texts, and Chinese Song (serif) and Hei (sans) faces
-  qt6-base-dev qt6-translations-l10n fonts-noto-cjk
-  # desktop tests: a window manager, a Wayland compositor, a screen reader's view, locales
-  openbox weston qt6-wayland dbus at-spi2-core python3-pyatspi python3-xlib locales
-)
-
-source "$(dirname "$0")/apt.sh"
-install_missing setup "${packages[@]}"
+# The packages are listed once, in debian/control: the package's build and headless tests, and
+# the profiles for the developer's tools and the desktop tests.
+source scripts/apt.sh
+install_build_deps setup pkg.quotara.devtools pkg.quotara.desktoptests
 
 # The desktop tests start the program with LC_ALL set to these; glibc takes only generated ones.
 locales=(de_DE.UTF-8 en_US.UTF-8 zh_CN.UTF-8)

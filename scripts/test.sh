@@ -9,4 +9,6 @@ ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure -j"$(nproc)"
 # The web edition: the toolkit-free unit tests under Node, then the page in Chromium.
 scripts/web.sh >/dev/null
 ctest --test-dir "${WEB_BUILD_DIR:-build-web}" --output-on-failure -j"$(nproc)"
+QUOTARA_RELEASE=$(realpath "${WEB_BUILD_DIR:-build-web}/release.json")
+export QUOTARA_RELEASE
 (cd tests/web && npm ci --no-audit --no-fund >/dev/null && npm test)

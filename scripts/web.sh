@@ -4,13 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(emscripten node-acorn chromium fonts-noto-cjk googletest libfast-float-dev libfmt-dev
-          cmake make)
-# Node and npm may come from elsewhere than Debian (NodeSource's nodejs carries its own npm).
-command -v node >/dev/null || packages+=(nodejs)
-command -v npm >/dev/null || packages+=(npm)
-source "$(dirname "$0")/apt.sh"
-install_missing web "${packages[@]}"
+source scripts/apt.sh
+install_build_deps web pkg.quotara.web
 
 # Debian's emscripten finds Node's acorn only through NODE_PATH.
 export NODE_PATH=/usr/share/nodejs

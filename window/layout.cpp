@@ -1,7 +1,7 @@
 #include "layout.h"
 
 #include "field_model.h"
-#include "version.h"
+#include "release.h"
 
 namespace quotara {
 namespace {
@@ -19,12 +19,7 @@ constexpr std::uint32_t kWindow = kWindowBackgroundColor;
 
 }  // namespace
 
-const FormSpec kForm1{"Form1",
-                      "Quotara v" QUOTARA_VERSION " －designed by Tamsel",
-                      5835,
-                      7410,
-                      {FontFace::song, 120, false},
-                      kScrollBarColor};
+const FormSpec kForm1{"Form1", kCaption, 5835, 7410, {FontFace::song, 120, false}, kScrollBarColor};
 
 // clang-format off
 const std::array<ControlSpec, 50> kControls = {{

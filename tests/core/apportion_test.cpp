@@ -1,6 +1,5 @@
 #include "apportion.h"
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
@@ -9,6 +8,8 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include "float_bits.h"
 
 namespace quotara {
 namespace {
@@ -26,7 +27,7 @@ ApportionInputs floor(float core, std::initializer_list<float> usable) {
 
 // Bit-for-bit comparison: 0.0f and -0.0f, or two NaNs, are told apart.
 MATCHER_P(SameBits, expected, "") {
-    return std::bit_cast<std::uint32_t>(arg) == std::bit_cast<std::uint32_t>(expected);
+    return test::bitCast<std::uint32_t>(arg) == test::bitCast<std::uint32_t>(expected);
 }
 
 TEST(Apportion, TwoHouseholdsShareTheCoreByUsableArea) {

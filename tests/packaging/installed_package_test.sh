@@ -13,15 +13,21 @@ if dpkg-query -W quotara >/dev/null 2>&1; then apt_as_root purge -y -qq quotara 
 apt_as_root install -y -qq "./$deb" >/dev/null
 package_tmp=$(mktemp -d)
 trap 'rm -rf "$package_tmp"' EXIT
+# The caption and the application id, from CMake as the package's build had them.
+cmake -S . -B "$package_tmp/release" -DQUOTARA_BUILD_GUI=OFF -DQUOTARA_BUILD_TESTS=OFF \
+  -DQUOTARA_BUILD_BENCH=OFF >/dev/null
+release_fact() {
+  python3 -c 'import json, sys; print(json.load(open(sys.argv[1]))[sys.argv[2]])' \
+    "$package_tmp/release/release.json" "$1"
+}
+desktop_file=/usr/share/applications/$(release_fact appId).desktop
 # Debian's own Python, which has python3-xlib.
-QUOTARA_PROGRAM=/usr/bin/quotara \
-  QUOTARA_CAPTION="Quotara v$(dpkg-query -W -f='${source:Upstream-Version}' quotara) －designed by Tamsel" \
-  QUOTARA_DESKTOP_FILE=/usr/share/applications/cn.quotara.Quotara.desktop \
-  /usr/bin/python3 -B tests/desktop/smoke_test.py
+QUOTARA_PROGRAM=/usr/bin/quotara QUOTARA_CAPTION="$(release_fact caption)" \
+  QUOTARA_DESKTOP_FILE="$desktop_file" /usr/bin/python3 -B tests/desktop/smoke_test.py
 # Each check must pass and print nothing (manual pages: no warning on standard error).
-out=$(desktop-file-validate /usr/share/applications/cn.quotara.Quotara.desktop 2>&1)
+out=$(desktop-file-validate "$desktop_file" 2>&1)
 [[ -z $out ]] || { echo "FAIL: desktop-file-validate: $out"; exit 1; }
-appstreamcli validate --no-net /usr/share/metainfo/cn.quotara.Quotara.metainfo.xml
+appstreamcli validate --no-net "/usr/share/metainfo/$(release_fact appId).metainfo.xml"
 for page in /usr/share/man/man1/quotara.1.gz /usr/share/man/zh_CN/man1/quotara.1.gz; do
   # A Chinese reader's locale is a UTF-8 one.
   out=$(LC_ALL=C.UTF-8 man --warnings -l "$page" 2>&1 >/dev/null)

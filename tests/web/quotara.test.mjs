@@ -1,11 +1,16 @@
 // The web edition in Chromium: what the page itself does with the user's mouse, keyboard and
 // clipboard. The handlers' rules behind it are the unit tests' business.
 import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
 import { test } from 'node:test';
 import { pageUrl } from './browser.mjs';
 import {
   chooseAndFill, closeMessage, dialogOpen, focusedId, openPage, values,
 } from './harness.mjs';
+
+// The caption and names the web build wrote (scripts/web.sh: build-web/release.json).
+const release = JSON.parse(readFileSync(process.env.QUOTARA_RELEASE
+  ?? new URL('../../build-web/release.json', import.meta.url), 'utf8'));
 
 const results = ['produce1', 'produce2', 'produce3', 'produce4', 'Text9', 'Text10'];
 const entries = ['Text1', 'Text2', 'Text3', 'Text4', 'Text5', 'Text6', 'Text7', 'Text8'];
@@ -182,7 +187,7 @@ test('typed markup stays text: no element, script or request comes of it', () =>
     await page.click('#messageOk');
     assert.equal(await page.inputValue('#texta'), markup);
     assert.equal(await page.evaluate(() => document.querySelectorAll('*').length), before);
-    assert.equal(await page.title(), 'Quotara v0.97 －designed by Tamsel');
+    assert.equal(await page.title(), release.caption);
   }));
 
 test('opened from a file:// URL the page asks for nothing and stores nothing', () =>
@@ -215,7 +220,7 @@ test('the page\u2019s policy turns away a connection a script would try', async 
 
 test('the title is the caption and the icon is the program\u2019s', () =>
   session(async (page) => {
-    assert.equal(await page.title(), 'Quotara v0.97 －designed by Tamsel');
+    assert.equal(await page.title(), release.caption);
     const icon = await page.getAttribute('link[rel=icon]', 'href');
     assert.match(icon, /^data:image\/png;base64,iVBORw0KGgo/);
     assert.equal(await page.evaluate(() => document.getElementById('Picture1').naturalWidth), 350);

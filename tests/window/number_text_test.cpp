@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -11,11 +10,13 @@
 #include <string>
 #include <string_view>
 
+#include "float_bits.h"
+
 namespace quotara {
 namespace {
 
 std::uint32_t bitsOf(float f) {
-    return std::bit_cast<std::uint32_t>(f);
+    return test::bitCast<std::uint32_t>(f);
 }
 
 std::u16string widen(std::string_view ascii) {
@@ -121,8 +122,7 @@ TEST(NumberText, RoundsOnceWhereConvertingThroughDoubleWouldRoundTwice) {
         EXPECT_EQ(result.status, ConversionStatus::converted);
         EXPECT_EQ(bitsOf(result.value), bits) << ascii;
 
-        double viaDouble = 0.0;
-        std::from_chars(ascii.data(), ascii.data() + ascii.size(), viaDouble);
+        const double viaDouble = test::fromChars<double>(ascii);
         EXPECT_NE(bitsOf(static_cast<float>(viaDouble)), bits) << ascii << " no longer bites";
     }
 }
@@ -235,21 +235,17 @@ TEST(NumberText, ShowsMarksForInfinitiesAndNaN) {
 TEST(NumberText, FormattedTextConvertsBackToTheNearestSingleOfTheShownValue) {
     std::mt19937 random(20240611);
     for (int i = 0; i < 20000; ++i) {
-        const float value = std::bit_cast<float>(static_cast<std::uint32_t>(random()));
+        const float value = test::bitCast<float>(static_cast<std::uint32_t>(random()));
         if (!std::isfinite(value)) {
             continue;
         }
-        char digits[32];
-        const auto end =
-            std::to_chars(digits, digits + sizeof digits, value, std::chars_format::scientific, 6)
-                .ptr;
-        float expected = 0.0f;
-        std::from_chars(digits, end, expected);
+        const std::string digits = test::toChars(value, std::chars_format::scientific, 6);
+        const float expected = test::fromChars<float>(digits);
 
         const char16_t separator = i % 2 == 0 ? u'.' : u',';
         const SingleConversion back = textToSingle(singleToText(value, separator), separator);
         ASSERT_EQ(back.status, ConversionStatus::converted) << value;
-        ASSERT_EQ(back.value, expected) << std::string(digits, end);
+        ASSERT_EQ(back.value, expected) << digits;
     }
 }
 
@@ -258,12 +254,9 @@ TEST(NumberText, FormattedTextConvertsBackToTheNearestSingleOfTheShownValue) {
 // sample of all magnitudes.
 TEST(NumberText, EveryMagnitudeIsWrittenAsSevenDigitGeneralNotation) {
     const auto general = [](float value) {
-        char digits[32];
-        const auto end =
-            std::to_chars(digits, digits + sizeof digits, value, std::chars_format::general, 7).ptr;
         std::u16string text;
-        for (const char* p = digits; p != end; ++p) {
-            text.push_back(*p == 'e' ? u'E' : static_cast<char16_t>(*p));
+        for (const char c : test::toChars(value, std::chars_format::general, 7)) {
+            text.push_back(c == 'e' ? u'E' : static_cast<char16_t>(c));
         }
         return text;
     };

@@ -13,7 +13,7 @@
 #include "appearance.h"
 #include "form_builder.h"
 #include "qt_field_model.h"
-#include "version.h"
+#include "release.h"
 
 using namespace quotara;
 
@@ -59,8 +59,8 @@ class FormTest : public QObject {
 
     void windowHasItsCaptionFixedClientSizeAndScrollBarColour() {
         QCOMPARE(form_->objectName(), QStringLiteral("Form1"));
-        QCOMPARE(form_->windowTitle(),
-                 QStringLiteral("Quotara v" QUOTARA_VERSION " \uFF0Ddesigned by Tamsel"));
+        // The build's caption, its full-width dash read as UTF-8.
+        QCOMPARE(form_->windowTitle(), QString::fromUtf8(kCaption));
         QCOMPARE(form_->size(), QSize(389, 494));
         QCOMPARE(form_->minimumSize(), form_->maximumSize());
         QCOMPARE(form_->property("systemBackColor").toUInt(), kScrollBarColor);
