@@ -101,7 +101,7 @@ std::u16string sheetAsHtml(const CalculationSheet& sheet) {
                          u"\n" + element(u"p", kProgram) + u"\n";
     out +=
         u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"6\""
-        u" style=\"border-collapse: collapse\">\n<tr>";
+        u" style=\"border-collapse: collapse; margin-top: 12px\">\n<tr>";
     for (const std::u16string_view heading : kHeader) {
         out += element(u"th", heading);
     }
