@@ -45,10 +45,11 @@ for line in open(sys.argv[2]):
     rss.setdefault(name, []).append(int(kib))
 def row(name):
     r = results[name]
-    cpu = [u + s for u, s in zip(r["user"], r["system"])] if "user" in r and isinstance(r["user"], list) else [r["user"] + r["system"]]
-    return statistics.median(r["times"]) * 1000, statistics.median(cpu) * 1000, statistics.median(rss[name]) / 1024
+    # hyperfine gives each run's wall time, but only the mean user and system times.
+    return (statistics.median(r["times"]) * 1000, (r["user"] + r["system"]) * 1000,
+            statistics.median(rss[name]) / 1024)
 bare, real = row("bare"), row("real")
-print(f"{'':6}{'wall ms':>10}{'cpu ms':>10}{'RSS MiB':>10}")
+print(f"{'':6}{'wall ms':>10}{'CPU ms':>10}{'RSS MiB':>10}   (medians; CPU a mean)")
 for name, values in (("bare", bare), ("real", real)):
     print(f"{name:6}" + "".join(f"{v:10.1f}" for v in values))
 print(f"{'ratio':6}" + "".join(f"{r / b:10.2f}" for r, b in zip(real, bare)))

@@ -8,8 +8,10 @@ packages=(
   g++ cmake make clang clang-format libclang-rt-14-dev
   # number text: text to single and single to exponent text
   libfast-float-dev libfmt-dev
-  # tests and benchmarks
+  # tests and benchmarks; a PDF read back as text, the clipboard as another program reads it,
+  # start-up timed
   libgtest-dev libgmock-dev libbenchmark-dev python3 xvfb xauth libx11-dev
+  poppler-utils xclip hyperfine
   # the window: Qt, Qt's own Chinese texts, and Chinese Song (serif) and Hei (sans) faces
   qt6-base-dev qt6-translations-l10n fonts-noto-cjk
   # desktop tests: a window manager, a Wayland compositor, a screen reader's view, locales
