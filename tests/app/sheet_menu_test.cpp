@@ -25,19 +25,24 @@ using namespace quotara;
 
 namespace {
 
-// Runs `answer` on the next modal dialog or popup menu, once, from the event loop: the code under
-// test is then blocked inside it.
-void whenOpened(std::function<void(QWidget*)> answer) {
+// Runs `answer` once on the next visible window of the kind `Shown` (a menu, a dialog), from the
+// event loop: the code under test is then blocked inside it. Whatever `answer` finds, the window
+// is closed after it, so that a failed check cannot leave the test waiting on it.
+template <typename Shown>
+void whenShown(std::function<void(Shown*)> answer) {
     auto* poll = new QTimer(qApp);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, answer = std::move(answer)] {
-        QWidget* open = QApplication::activePopupWidget();
-        if (open == nullptr) {
-            open = QApplication::activeModalWidget();
-        }
-        if (open != nullptr && open->isVisible()) {
-            poll->stop();
-            poll->deleteLater();
-            answer(open);
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* shown = qobject_cast<Shown*>(window);
+            if (shown != nullptr && shown->isVisible()) {
+                poll->stop();
+                poll->deleteLater();
+                answer(shown);
+                if (shown->isVisible()) {
+                    shown->close();
+                }
+                return;
+            }
         }
     });
     poll->start(20);
@@ -110,7 +115,7 @@ class SheetMenuTest : public QObject {
         for (const char* name : {"Label3_1", "Option4", "Frame5", "Picture1", "Command1"}) {
             QStringList seen;
             QString shortcuts;
-            whenOpened([&](QWidget* menu) {
+            whenShown<QMenu>([&](QMenu* menu) {
                 seen = actionTexts(menu);
                 for (const QAction* action : menu->actions()) {
                     shortcuts += action->shortcut().toString() + u' ';
@@ -124,7 +129,7 @@ class SheetMenuTest : public QObject {
         }
 
         QStringList entryMenu;
-        whenOpened([&](QWidget* menu) {
+        whenShown<QMenu>([&](QMenu* menu) {
             entryMenu = actionTexts(menu);
             menu->close();
         });
@@ -188,9 +193,7 @@ class SheetMenuTest : public QObject {
             widget("Text4")->setFocus();
             QString prompt;
             QMessageBox::Icon icon = QMessageBox::NoIcon;
-            whenOpened([&](QWidget* open) {
-                auto* box = qobject_cast<QMessageBox*>(open);
-                QVERIFY2(box != nullptr, open->metaObject()->className());
+            whenShown<QMessageBox>([&](QMessageBox* box) {
                 prompt = box->text();
                 icon = box->icon();
                 box->button(QMessageBox::Ok)->click();
@@ -208,7 +211,7 @@ class SheetMenuTest : public QObject {
     void printingOpensThePreviewAndLeavesTheWindowAsItWas() {
         fillWorkedExample();
         QString opened;
-        whenOpened([&](QWidget* dialog) {
+        whenShown<QDialog>([&](QDialog* dialog) {
             opened = QString::fromLatin1(dialog->metaObject()->className());
             dialog->close();
         });
@@ -223,9 +226,7 @@ class SheetMenuTest : public QObject {
             home_.filePath(QStringLiteral("文档/公摊面积计算表-%1.pdf")
                                .arg(QDate::currentDate().toString(Qt::ISODate)));
         QString proposed;
-        whenOpened([&](QWidget* open) {
-            auto* dialog = qobject_cast<QFileDialog*>(open);
-            QVERIFY2(dialog != nullptr, open->metaObject()->className());
+        whenShown<QFileDialog>([&](QFileDialog* dialog) {
             proposed = dialog->selectedFiles().value(0);
             static_cast<QDialog*>(dialog)->accept();  // the user takes the proposal
         });
@@ -262,19 +263,10 @@ class SheetMenuTest : public QObject {
     void exportToAPlaceThatCannotBeWrittenSaysSoAndChangesNothing() {
         fillWorkedExample();
         // A folder that is not there: as root in a test, permissions would not stop a write.
-        const QString unwritable = home_.filePath(QStringLiteral("已删除/公摊面积计算表.pdf"));
+        const QString unwritable = home_.filePath(QStringLiteral("gone/sheet.pdf"));
         QString message;
-        whenOpened([&](QWidget* open) {
-            auto* dialog = qobject_cast<QFileDialog*>(open);
-            QVERIFY2(dialog != nullptr, open->metaObject()->className());
-            whenOpened([&](QWidget* box) {
-                message = qobject_cast<QMessageBox*>(box)->text();
-                qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
-            });
-            dialog->selectFile(unwritable);
-            static_cast<QDialog*>(dialog)->accept();
-        });
-        QTest::keyClick(widget("Text1"), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        whenShown<QMessageBox>([&](QMessageBox* box) { message = box->text(); });
+        QVERIFY(!window_->sheetMenu().exportPdfTo(unwritable));
         QTRY_VERIFY(!message.isEmpty());
         QVERIFY2(message.contains(QStringLiteral("无法写入文件")) && message.contains(unwritable),
                  qPrintable(message));
