@@ -105,6 +105,7 @@ void SheetMenu::print() {
     }
     if (SheetPrinter* printer = this->printer()) {
         printer->preview(form_, toQString(sheetAsHtml(*sheet)), fontFor(kForm1.font));
+        reactivate();
     }
 }
 
@@ -124,10 +125,19 @@ void SheetMenu::exportPdf() {
     dialog.setNameFilter(QStringLiteral("PDF 文件 (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.selectFile(proposed);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return;
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    reactivate();
+    if (chosen) {
+        writePdf(*sheet, dialog.selectedFiles().constFirst());
     }
-    writePdf(*sheet, dialog.selectedFiles().constFirst());
+}
+
+void SheetMenu::reactivate() {
+    // Some platforms leave the window inactive once a dialog over it has gone (Qt's offscreen
+    // one does), and the keys the user goes on typing would reach nothing.
+    if (form_ != nullptr && form_->isVisible()) {
+        form_->activateWindow();
+    }
 }
 
 bool SheetMenu::exportPdfTo(const QString& path) {

@@ -37,6 +37,7 @@ class SheetMenu final : public QObject {
     // has been told why.
     [[nodiscard]] std::optional<CalculationSheet> readSheet();
     bool writePdf(const CalculationSheet& sheet, const QString& path);
+    void reactivate();
     // The print plugin; null when it cannot be loaded, and the user has been told.
     [[nodiscard]] SheetPrinter* printer();
 
