@@ -18,6 +18,7 @@
 
 #include "form_builder.h"
 #include "startup.h"
+#include "window_controls.h"
 
 using namespace quotara;
 
@@ -208,14 +209,8 @@ class SheetMenuTest : public QObject {
     }
 
   private:
-    QWidget* widget(const char* name) {
-        auto* found = window_->form().findChild<QWidget*>(QString::fromLatin1(name));
-        if (found == nullptr) {
-            qFatal("no control %s", name);
-        }
-        return found;
-    }
-    QLineEdit* entry(const char* name) { return qobject_cast<QLineEdit*>(widget(name)); }
+    QWidget* widget(const char* name) { return control(window_->form(), name); }
+    QLineEdit* entry(const char* name) { return control<QLineEdit>(window_->form(), name); }
     void rightClick(const char* name) {
         QWidget* target = widget(name);
         QContextMenuEvent event(QContextMenuEvent::Mouse, target->rect().center(),
