@@ -9,6 +9,7 @@
 
 #include "handlers.h"
 #include "page_builder.h"
+#include "results_announcement.h"
 #include "web_field_model.h"
 #include "web_message_service.h"
 
@@ -94,6 +95,7 @@ std::optional<Page> page;
 extern "C" EMSCRIPTEN_KEEPALIVE void quotara_click(int index) {
     if (page && index >= 0 && static_cast<std::size_t>(index) < kClickBindings.size()) {
         runClick(kClickBindings[static_cast<std::size_t>(index)], page->context);
+        announceResults(page->fields);
     }
     quotara_handler_finished();
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "field_model.h"
+#include "fitted_text.h"
 #include "layout.h"
 #include "web_appearance.h"
 #include "web_field_model.h"
@@ -26,10 +27,15 @@ void setAttribute(val& element, const char* name, std::string_view value) {
     element.call<void>("setAttribute", std::string(name), std::string(value));
 }
 
+void setProperty(val& element, const char* name, const std::string& value) {
+    element["style"].call<void>("setProperty", std::string(name), value);
+}
+
+// The size goes in as the style sheet's to use, which leaves the inline size to a fitted text.
 void applyFont(val& element, const FontSpec& font) {
     val style = element["style"];
     style.set("fontFamily", cssFontFamily(font.face));
-    style.set("fontSize", cssFontSize(font));
+    setProperty(element, "--font-size", cssFontSize(font));
     style.set("fontWeight", font.bold ? "700" : "400");
 }
 
@@ -142,6 +148,16 @@ val createMessageDialog(val& document) {
     return dialog;
 }
 
+// Where screen readers hear, politely, what a calculation wrote; never seen.
+val createLiveRegion(val& document) {
+    val region = create(document, "div");
+    region.set("id", std::string(kLiveRegionId));
+    setAttribute(region, "aria-live", "polite");
+    setAttribute(region, "aria-atomic", "true");
+    region["classList"].call<void>("add", std::string("unseen"));
+    return region;
+}
+
 }  // namespace
 
 void buildPage(val document) {
@@ -197,6 +213,12 @@ void buildPage(val document) {
     val body = document["body"];
     body.call<void>("append", form);
     body.call<void>("append", createMessageDialog(document));
+    body.call<void>("append", createLiveRegion(document));
+    for (int i = 0; i < kFieldCount; ++i) {
+        if (const auto field = static_cast<Field>(i); isResultField(field)) {
+            fitTextToWidth(fieldName(field));
+        }
+    }
 }
 
 }  // namespace quotara
