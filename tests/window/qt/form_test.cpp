@@ -116,6 +116,27 @@ class FormTest : public QObject {
         }
     }
 
+    void frameBordersStayPutWhateverTheDesktopsFont() {
+        // The first row of the frame's top border, right of its caption.
+        const auto borderRow = [](QWidget& form) {
+            const QImage frame = child(form, QStringLiteral("Frame2"))->grab().toImage();
+            const int x = frame.width() - 20;
+            for (int y = 1; y < frame.height(); ++y) {
+                if (frame.pixel(x, y) != frame.pixel(x, 0)) {
+                    return y;
+                }
+            }
+            return -1;
+        };
+        const int usual = borderRow(*form_);
+        QVERIFY(usual > 0);
+        const QFont desktops = QApplication::font();
+        QApplication::setFont(QFont(desktops.family(), 20));
+        const int underLargeFont = borderRow(*buildForm1());
+        QApplication::setFont(desktops);
+        QCOMPARE(underLargeFont, usual);
+    }
+
     void frameFiveHeadingsStandOverTheirFields() {
         auto* frame = child<QGroupBox>(*form_, QStringLiteral("Frame5"));
         const QFontMetrics metrics(frame->font());
