@@ -21,16 +21,6 @@ static void initIconResources() {
 
 namespace quotara {
 
-void installDisplaySettings() {
-    qt_compat::scaleForHighDpi();
-    // Qt 6's default; Qt 5 would round 1.5 up to 2 and draw the fixed-size window too large.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-    // The window's sizes are pixels at 96 dpi, as the table's twips are; its fonts must be too,
-    // whatever dpi the platform reports (Qt 5 takes 100 from Xvfb and offscreen, macOS 72).
-    QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
-}
-
 void installApplicationIdentity() {
     QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationName));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));

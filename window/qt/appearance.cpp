@@ -4,8 +4,19 @@
 #include <QWidget>
 
 #include "field_model.h"
+#include "qt_compat.h"
 
 namespace quotara {
+
+void installDisplaySettings() {
+    qt_compat::scaleForHighDpi();
+    // Qt 6's default; Qt 5 would round 1.5 up to 2 and draw the fixed-size window too large.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    // The window's sizes are pixels at 96 dpi, as the table's twips are; its fonts must be too,
+    // whatever dpi the platform reports (Qt 5 takes 100 from Xvfb and offscreen, macOS 72).
+    QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
+}
 
 QColor systemColor(std::uint32_t code) {
     const QPalette palette = QApplication::palette();

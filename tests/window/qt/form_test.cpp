@@ -55,6 +55,9 @@ QStringList tabCycle(QWidget& form) {
 class FormTest : public QObject {
     Q_OBJECT
 
+  public:
+    static void initMain() { installDisplaySettings(); }
+
   private slots:
     void initTestCase() { installChineseFontSubstitutes(); }
     void init() { form_ = buildForm1(); }
