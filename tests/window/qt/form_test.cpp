@@ -306,7 +306,7 @@ class FormTest : public QObject {
         QCOMPARE(spoken("Frame1"), QStringLiteral("请先选择单元平面的户数"));
     }
 
-    void warningSaysQueDingEvenWithoutQtTranslations() {
+    void warningButtonIsChineseEvenWithoutQtTranslations() {
         // No translator is installed here, as on systems whose Qt translations lack the button.
         QStringList buttons;
         QTimer poll;
