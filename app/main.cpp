@@ -2,11 +2,13 @@
 #include <QApplication>
 #include <QLocale>
 
+#include "appearance.h"
 #include "form_builder.h"
 #include "startup.h"
 
 int main(int /*argc*/, char* /*argv*/[]) {
     quotara::QtCommandLine commandLine;
+    quotara::installDisplaySettings();
     QApplication app(commandLine.argc, commandLine.argv);
     quotara::installApplicationIdentity();
     quotara::installChineseResources(app);

@@ -4,14 +4,22 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
-#include <QLibraryInfo>
+#include <QImageReader>
 #include <QLocale>
+#include <QPixmap>
 #include <QTranslator>
 
 #include "appearance.h"
 #include "form_builder.h"
+#include "qt_compat.h"
 #include "qt_text.h"
 #include "release.h"
+
+// The icons are compiled into this static library, where nothing else refers to them: without
+// this call the linker leaves them out of the program.
+static void initIconResources() {
+    Q_INIT_RESOURCE(icons);
+}
 
 namespace quotara {
 
@@ -21,20 +29,28 @@ void installApplicationIdentity() {
 }
 
 void installChineseResources(QApplication& app) {
-    auto* translator = new QTranslator(&app);
     // The window is Chinese whatever the system's language; only numbers follow the system
-    // locale.
-    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(translator);
+    // locale. Older Qt 5 translation packages have the toolkit's texts in one qt_zh_CN file only.
+    auto* translator = new QTranslator(&app);
+    for (const QString& catalogue : {QStringLiteral("qtbase"), QStringLiteral("qt")}) {
+        if (translator->load(QLocale(QLocale::Chinese, QLocale::China), catalogue,
+                             QStringLiteral("_"), qt_compat::translationsPath())) {
+            QApplication::installTranslator(translator);
+            break;
+        }
     }
     installChineseFontSubstitutes();
+    initIconResources();
     // Every size built into the resources, so that the window manager (_NET_WM_ICON) and
     // the task bar get each one the desktop has.
     QIcon icon;
     const QDir icons(QStringLiteral(":/quotara/icons"), QStringLiteral("quotara-*.png"));
     for (const QString& name : icons.entryList(QDir::Files)) {
-        icon.addFile(icons.filePath(name));
+        // Read as the PNGs they are: left to recognise them, Qt loads every image format
+        // plugin (JPEG, SVG …) and their libraries, which costs start-up some 8 ms.
+        QImageReader png(icons.filePath(name), "png");
+        png.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImageReader(&png));
     }
     QApplication::setWindowIcon(icon);
 }

@@ -1,56 +1,67 @@
 #!/usr/bin/env bash
-# Start-up time and memory of the real window beside a bare window set in the same fonts (both
-# built from bench/startup_probe.cpp, each quitting once painted), on an X server of its own.
-# Prints each one's median wall time, CPU time and peak memory (RSS), and the ratios.
-# Usage: bench/startup.sh [BUILD_DIR] [RUNS]
+# Start-up time and memory of the real window beside a bare Qt window showing the same captions
+# in the same faces (bench/startup_probe.cpp built both ways; each quits once painted), timed
+# with hyperfine on an X server of their own. They take turns, two runs each, so that each pair
+# meets the same machine load. Prints the medians of wall time, the mean CPU times, the median
+# peak memory (RSS, from /usr/bin/time) and their ratios; the wall ratio is the median of the
+# rounds' ratios.
+# Usage: bench/startup.sh [QT_MAJOR] [RUNS]
+#   QT_MAJOR 6 (the default) builds in build/, 5 in build-qt5/; BUILD_DIR names another folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build_dir=${1:-build}
+major=${1:-6}
 runs=${2:-60}
-for tool in hyperfine xvfb-run python3; do
-  command -v "$tool" >/dev/null || { echo "startup: $tool is missing (apt-get install ${tool/xvfb-run/xvfb})" >&2; exit 1; }
+default_dir=build
+[[ $major == 6 ]] || default_dir=build-qt$major
+build_dir=${BUILD_DIR:-$default_dir}
+for tool in hyperfine Xvfb; do
+  command -v "$tool" >/dev/null || { echo "startup: $tool is missing; scripts/setup.sh installs it" >&2; exit 1; }
 done
+cmake -S . -B "$build_dir" -DQUOTARA_QT_MAJOR="$major" >/dev/null
 cmake --build "$build_dir" --target startup_probe_real startup_probe_bare >/dev/null
-real=$build_dir/bench/startup_probe_real
 bare=$build_dir/bench/startup_probe_bare
+real=$build_dir/bench/startup_probe_real
 
-if [[ -z ${QUOTARA_STARTUP_ON_X:-} ]]; then
-  # Names a bus that is not there, so that Qt starts none, and a private runtime folder.
-  runtime=$(mktemp -d)
-  trap 'rm -rf "$runtime"' EXIT
-  QUOTARA_STARTUP_ON_X=1 XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb \
-    DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/quotara-bench-bus \
-    xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build_dir" "$runs"
-  exit
-fi
+work=$(mktemp -d)
+# An X server on a display it picks itself (a fixed or guessed number may collide with another
+# test's), at 96 dpi as a desktop reports a screen it does not scale.
+Xvfb -displayfd 1 -screen 0 1024x768x24 -dpi 96 -nolisten tcp >"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+trap 'kill "$xvfb"; rm -rf "$work"' EXIT
+for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
+[[ -s $work/display ]] || { cat "$work/xvfb.log" >&2; exit 1; }
+DISPLAY=:$(<"$work/display")
+# A bus that is not there, so that Qt starts none.
+export DISPLAY QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work \
+  DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/quotara-bench-bus
 
-json=$XDG_RUNTIME_DIR/times.json
-hyperfine --shell=none --warmup 5 --runs "$runs" --export-json "$json" \
-  --command-name bare "$bare" --command-name real "$real" >/dev/null
-# Peak memory, alternating the two so that both see the same machine.
-for _ in $(seq 15); do
-  for name in bare real; do
-    probe=$bare
-    [[ $name == real ]] && probe=$real
-    /usr/bin/time -f "$name %M" -a -o "$XDG_RUNTIME_DIR/rss" "$probe"
-  done
+"$bare" && "$real"  # the file caches warmed for both
+for round in $(seq $(((runs + 1) / 2))); do
+  hyperfine --shell=none --runs 2 --export-json "$work/round-$round.json" \
+    --command-name bare "$bare" --command-name real "$real" >/dev/null
+  /usr/bin/time -f "bare %M" -a -o "$work/rss" "$bare"
+  /usr/bin/time -f "real %M" -a -o "$work/rss" "$real"
 done
 
-python3 - "$json" "$XDG_RUNTIME_DIR/rss" <<'PY'
+/usr/bin/python3 - "$major" "$work/rss" "$work"/round-*.json <<'PY'
 import json, statistics, sys
-results = {r["command"]: r for r in json.load(open(sys.argv[1]))["results"]}
-rss = {}
+wall, cpu, ratios = {"bare": [], "real": []}, {"bare": [], "real": []}, []
+rss = {"bare": [], "real": []}
 for line in open(sys.argv[2]):
     name, kib = line.split()
-    rss.setdefault(name, []).append(int(kib))
-def row(name):
-    r = results[name]
-    # hyperfine gives each run's wall time, but only the mean user and system times.
-    return (statistics.median(r["times"]) * 1000, (r["user"] + r["system"]) * 1000,
-            statistics.median(rss[name]) / 1024)
-bare, real = row("bare"), row("real")
-print(f"{'':6}{'wall ms':>10}{'CPU ms':>10}{'RSS MiB':>10}   (medians; CPU a mean)")
-for name, values in (("bare", bare), ("real", real)):
-    print(f"{name:6}" + "".join(f"{v:10.1f}" for v in values))
-print(f"{'ratio':6}" + "".join(f"{r / b:10.2f}" for r, b in zip(real, bare)))
+    rss[name].append(int(kib) / 1024)
+for path in sys.argv[3:]:
+    results = {r["command"]: r for r in json.load(open(path))["results"]}
+    for name, r in results.items():
+        wall[name] += r["times"]
+        cpu[name].append(r["user"] + r["system"])
+    ratios.append(statistics.median(results["real"]["times"]) /
+                  statistics.median(results["bare"]["times"]))
+ms = {name: (statistics.median(wall[name]) * 1000, statistics.mean(cpu[name]) * 1000,
+             statistics.median(rss[name])) for name in wall}
+print(f"Qt {sys.argv[1]}, {len(wall['real'])} runs each   wall (median)   CPU (mean)   RSS (median)")
+for name in ("bare", "real"):
+    print(f"  {name:5}{ms[name][0]:19.1f} ms{ms[name][1]:12.1f} ms{ms[name][2]:11.1f} MiB")
+print(f"  ratio{statistics.median(ratios):19.3f}{ms['real'][1] / ms['bare'][1]:15.3f}"
+      f"{ms['real'][2] / ms['bare'][2]:15.3f}")
 PY

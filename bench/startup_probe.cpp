@@ -1,11 +1,12 @@
 // Starts a window and quits once it has painted, for the start-up benchmark (startup.sh).
 // Built twice: as the real window, started as main() starts it, and as a bare window that only
-// sets the window's captions in the same faces, the floor any Qt window with them pays.
+// sets the window's captions in the same faces: what any Qt window showing them pays.
 #include <QApplication>
 #include <QLabel>
 #include <QLocale>
 
 #include "appearance.h"
+#include "qt_text.h"
 #ifdef QUOTARA_PROBE_REAL_WINDOW
 #include "form_builder.h"
 #include "startup.h"
@@ -13,7 +14,7 @@
 
 namespace {
 
-// Quits after the first paint has reached the screen.
+// Quits once the window's first paint is done.
 class QuitOnPaint final : public QObject {
   public:
     using QObject::QObject;
@@ -30,6 +31,8 @@ class QuitOnPaint final : public QObject {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Both at the same scale and font dpi, so that both draw the same glyphs.
+    quotara::installDisplaySettings();
     QApplication app(argc, argv);
     QuitOnPaint quit;
 #ifdef QUOTARA_PROBE_REAL_WINDOW
@@ -40,23 +43,20 @@ int main(int argc, char* argv[]) {
     window.form().installEventFilter(&quit);
     quotara::showCentred(window.form());
 #else
-    // Every caption of the window as a plain label in its own face, size and weight: the same
-    // fonts and glyphs, without the controls, style sheets, icons or translations.
+    // Every caption as a plain label in its control's face, size and weight: the same fonts and
+    // glyphs, without the controls, style sheets, icons or translations.
     quotara::installChineseFontSubstitutes();
     QWidget window;
     window.setFixedSize(quotara::twipsToPixels(quotara::kForm1.clientWidth),
                         quotara::twipsToPixels(quotara::kForm1.clientHeight));
     int top = 0;
     for (const quotara::ControlSpec& row : quotara::kControls) {
-        if (row.caption.empty()) {
-            continue;
+        if (!row.caption.empty()) {
+            auto* label = new QLabel(quotara::toQString(row.caption), &window);
+            label->setFont(quotara::fontFor(row.font.value_or(quotara::kForm1.font)));
+            label->move(0, top);
+            top += 9;
         }
-        auto* label = new QLabel(
-            QString::fromUtf8(row.caption.data(), static_cast<qsizetype>(row.caption.size())),
-            &window);
-        label->setFont(quotara::fontFor(row.font.value_or(quotara::kForm1.font)));
-        label->move(0, top);
-        top += 9;
     }
     window.installEventFilter(&quit);
     window.show();

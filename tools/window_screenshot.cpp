@@ -7,9 +7,11 @@
 #include <QPixmap>
 #include <cstdio>
 
+#include "appearance.h"
 #include "startup.h"
 
 int main(int argc, char* argv[]) {
+    quotara::installDisplaySettings();
     QApplication app(argc, argv);
     if (argc != 2 && argc != 3) {
         std::fprintf(stderr, "usage: window_screenshot OUTPUT.png [SHEET.pdf]\n");

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "appearance.h"
 #include "form_builder.h"
 #include "startup.h"
 #include "window_controls.h"
@@ -73,6 +74,9 @@ class BoxCounter {
 
 class StartupTest : public QObject {
     Q_OBJECT
+
+  public:
+    static void initMain() { installDisplaySettings(); }
 
   private slots:
     void initTestCase() { installChineseResources(*qApp); }

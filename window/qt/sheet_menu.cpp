@@ -23,14 +23,14 @@ namespace {
 struct SheetAction {
     const char* name;  // the action's object name
     const char16_t* text;
-    QKeyCombination keys;
+    const char* keys;  // portable text, as QKeySequence reads it on either Qt major
     void (SheetMenu::*run)();
 };
 
 const std::array<SheetAction, 3> kSheetActions = {{
-    {"copySheet", u"复制计算表", Qt::CTRL | Qt::SHIFT | Qt::Key_C, &SheetMenu::copy},
-    {"printSheet", u"打印计算表…", Qt::CTRL | Qt::Key_P, &SheetMenu::print},
-    {"exportSheet", u"导出 PDF…", Qt::CTRL | Qt::SHIFT | Qt::Key_S, &SheetMenu::exportPdf},
+    {"copySheet", u"复制计算表", "Ctrl+Shift+C", &SheetMenu::copy},
+    {"printSheet", u"打印计算表…", "Ctrl+P", &SheetMenu::print},
+    {"exportSheet", u"导出 PDF…", "Ctrl+Shift+S", &SheetMenu::exportPdf},
 }};
 
 }  // namespace
@@ -40,7 +40,7 @@ SheetMenu::SheetMenu(QWidget& form, const HandlerContext& context)
     for (const SheetAction& row : kSheetActions) {
         auto* action = new QAction(QString::fromUtf16(row.text), &form);
         action->setObjectName(QString::fromLatin1(row.name));
-        action->setShortcut(row.keys);
+        action->setShortcut(QKeySequence(QString::fromLatin1(row.keys)));
         // Added to the window, the shortcut works wherever the focus is in it.
         action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, row.run);

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QTextDocument>
 
+#include "qt_compat.h"
 #include "sheet_printer.h"
 
 namespace quotara {
@@ -63,18 +64,21 @@ bool restoreCharacters(const QString& path, const QHash<char16_t, char16_t>& beh
         "<([0-9A-F]{4})> <([0-9A-F]{4})> (\\[(?:<[0-9A-F]{4}> )*\\]|<[0-9A-F]{4}>)"));
     static const QRegularExpression code(QStringLiteral("<([0-9A-F]{4})>"));
     bool changed = false;
-    qsizetype from = 0;
+    qt_compat::StringSize from = 0;
     while ((from = pdf.indexOf("/CMapName /Adobe-Identity-UCS def", from)) >= 0) {
-        const qsizetype end = pdf.indexOf("endcmap", from);
+        const qt_compat::StringSize end = pdf.indexOf("endcmap", from);
         if (end < 0) {
             break;
         }
         const QString map = QString::fromLatin1(pdf.mid(from, end - from));
-        for (const QRegularExpressionMatch& match : range.globalMatch(map)) {
+        // Iterated by hand: Qt 5's match iterator has no begin() and end().
+        for (auto ranges = range.globalMatch(map); ranges.hasNext();) {
+            const QRegularExpressionMatch match = ranges.next();
             if (!match.captured(3).startsWith(u'[') && match.captured(1) != match.captured(2)) {
                 continue;
             }
-            for (const QRegularExpressionMatch& target : code.globalMatch(match.captured(3))) {
+            for (auto codes = code.globalMatch(match.captured(3)); codes.hasNext();) {
+                const QRegularExpressionMatch target = codes.next();
                 const auto radical =
                     static_cast<char16_t>(target.captured(1).toUShort(nullptr, 16));
                 if (!behindRadicals.contains(radical)) {
