@@ -7,6 +7,7 @@
 
 int main(int /*argc*/, char* /*argv*/[]) {
     quotara::QtCommandLine commandLine;
+    quotara::installDisplaySettings();
     QApplication app(commandLine.argc, commandLine.argv);
     quotara::installApplicationIdentity();
     quotara::installChineseResources(app);

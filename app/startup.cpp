@@ -4,16 +4,32 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 #include "appearance.h"
 #include "form_builder.h"
+#include "qt_compat.h"
 #include "qt_text.h"
 #include "release.h"
 
+// The icons are compiled into this static library, where nothing else refers to them: without
+// this call the linker leaves them out of the program.
+static void initIconResources() {
+    Q_INIT_RESOURCE(icons);
+}
+
 namespace quotara {
+
+void installDisplaySettings() {
+    qt_compat::scaleForHighDpi();
+    // Qt 6's default; Qt 5 would round 1.5 up to 2 and draw the fixed-size window too large.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    // The window's sizes are pixels at 96 dpi, as the table's twips are; its fonts must be too,
+    // whatever dpi the platform reports (Qt 5 takes 100 from Xvfb and offscreen, macOS 72).
+    QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
+}
 
 void installApplicationIdentity() {
     QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationName));
@@ -21,14 +37,18 @@ void installApplicationIdentity() {
 }
 
 void installChineseResources(QApplication& app) {
-    auto* translator = new QTranslator(&app);
     // The window is Chinese whatever the system's language; only numbers follow the system
-    // locale.
-    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(translator);
+    // locale. Older Qt 5 translation packages have the toolkit's texts in one qt_zh_CN file only.
+    auto* translator = new QTranslator(&app);
+    for (const QString& catalogue : {QStringLiteral("qtbase"), QStringLiteral("qt")}) {
+        if (translator->load(QLocale(QLocale::Chinese, QLocale::China), catalogue,
+                             QStringLiteral("_"), qt_compat::translationsPath())) {
+            QApplication::installTranslator(translator);
+            break;
+        }
     }
     installChineseFontSubstitutes();
+    initIconResources();
     // Every size built into the resources, so that the window manager (_NET_WM_ICON) and
     // the task bar get each one the desktop has.
     QIcon icon;

@@ -9,6 +9,7 @@
 #include "startup.h"
 
 int main(int argc, char* argv[]) {
+    quotara::installDisplaySettings();
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: window_screenshot OUTPUT.png\n");

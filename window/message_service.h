@@ -9,6 +9,10 @@ namespace quotara {
 // The style value of a warning: an exclamation-mark icon and a single OK button.
 inline constexpr int kWarningStyle = 48;
 
+// The caption of a box's OK button, UTF-8. The window is Chinese whatever the toolkit's own
+// translations hold, and some systems' Qt translations lack this one.
+inline constexpr std::string_view kOkCaption = "确定";
+
 // Numbered as the icon part of a style value: 16 stop, 32 question, 48 exclamation,
 // 64 information; the other bits of a style choose buttons and defaults.
 enum class MessageIcon { none, critical, question, warning, information };

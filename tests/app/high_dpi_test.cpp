@@ -1,6 +1,7 @@
-// The window at the scale factor in QT_SCALE_FACTOR, as on a high-DPI screen: its logical size,
-// no caption or number clipped by its control, the total-area headings over their fields.
-// The desktop tests run it on a real X server at 1.25, 1.5 and 2.
+// The window on a high-DPI screen, scaled by the factor in QUOTARA_SCALE_FACTOR: its logical
+// size, no caption or number clipped by its control, the total-area headings over their fields.
+// The desktop tests run it on a real X server at 1.25, 1.5 and 2 (QT_SCALE_FACTOR), and at
+// 1.5 from the desktop's font dpi, as KDE and GNOME set it (Xft.dpi 144).
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -68,14 +69,17 @@ bool showsWhole(QLineEdit& field, const QString& text) {
 class HighDpiTest : public QObject {
     Q_OBJECT
 
+  public:
+    static void initMain() { installDisplaySettings(); }
+
   private slots:
     void initTestCase() {
         installChineseResources(*qApp);
         window_ = std::make_unique<MainWindow>(u'.');
         showCentred(window_->form());
         QVERIFY(QTest::qWaitForWindowExposed(&window_->form()));
-        factor_ = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
-                      ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+        factor_ = qEnvironmentVariableIsSet("QUOTARA_SCALE_FACTOR")
+                      ? qEnvironmentVariable("QUOTARA_SCALE_FACTOR").toDouble()
                       : 1.0;
         qInfo("scale factor %g, device pixel ratio %g", factor_,
               window_->form().devicePixelRatioF());

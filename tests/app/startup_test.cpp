@@ -73,6 +73,9 @@ class BoxCounter {
 class StartupTest : public QObject {
     Q_OBJECT
 
+  public:
+    static void initMain() { installDisplaySettings(); }
+
   private slots:
     void initTestCase() { installChineseResources(*qApp); }
 

@@ -18,18 +18,19 @@ import unittest
 import uuid
 
 try:
-    from Xlib import X, XK, display, error
+    from Xlib import X, XK, Xatom, display, error
     from Xlib.ext import xtest
     from Xlib.protocol import event
 except ImportError:  # DesktopTest.setUp fails the test, naming python3-xlib
-    X = XK = display = error = xtest = event = None
+    X = XK = Xatom = display = error = xtest = event = None
 
 MARKER = "QUOTARA_DESKTOP_TEST"
 # In /usr/libexec on Debian 12, in at-spi2-core's own folder on Debian 11.
 ATSPI_LAUNCHER = next((path for path in ("/usr/libexec/at-spi-bus-launcher",
                                          "/usr/lib/at-spi2-core/at-spi-bus-launcher")
                        if os.path.exists(path)), "/usr/libexec/at-spi-bus-launcher")
-QT_PLUGINS = "/usr/lib/x86_64-linux-gnu/qt6/plugins/platforms"
+# Qt's Wayland platform plugin, by the Qt major the program is built with.
+QT_WAYLAND_PACKAGES = {"5": "qtwayland5", "6": "qt6-wayland"}
 
 # What each piece needs, and the Debian package that brings it.
 TOOLS = {
@@ -37,7 +38,7 @@ TOOLS = {
     "wm": [("openbox", "openbox")],
     "atspi": [("dbus-daemon", "dbus"), ("dbus-send", "dbus"), (ATSPI_LAUNCHER, "at-spi2-core"),
               ("python:pyatspi", "python3-pyatspi")],
-    "wayland": [("weston", "weston"), (f"{QT_PLUGINS}/libqwayland-generic.so", "qt6-wayland")],
+    "wayland": [("weston", "weston")],
 }
 
 
@@ -61,10 +62,17 @@ def wait_for(what, probe, timeout=15.0, interval=0.1):
         time.sleep(interval)
 
 
+def tools_for(need):
+    if need != "wayland":
+        return TOOLS[need]
+    plugin = os.path.join(given("QUOTARA_QT_PLATFORM_PLUGINS"), "libqwayland-generic.so")
+    return TOOLS[need] + [(plugin, QT_WAYLAND_PACKAGES[given("QUOTARA_QT_MAJOR")])]
+
+
 def missing_tools(needs):
     missing = []
     for need in needs:
-        for tool, package in TOOLS[need]:
+        for tool, package in tools_for(need):
             if tool.startswith("python:"):
                 found = importlib.util.find_spec(tool.removeprefix("python:")) is not None
             elif tool.startswith("/"):
@@ -180,8 +188,10 @@ class Session:
 
     def _start_xvfb(self):
         read_end, write_end = os.pipe()
+        # At 96 dpi, as Xorg reports a desktop's screen: Xvfb's own 100 would make Qt 5 scale
+        # windows by 100/96.
         self._spawn("Xvfb", ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1920x1200x24",
-                             "-nolisten", "tcp"], pass_fds=[write_end])
+                             "-dpi", "96", "-nolisten", "tcp"], pass_fds=[write_end])
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
             number = pipe.readline().strip()
@@ -270,6 +280,13 @@ class Session:
 
     def atom(self, name):
         return self.x.intern_atom(name)
+
+    def set_font_dpi(self, dpi):
+        """Sets the font dpi in the X resources, as KDE and GNOME do for a scaled desktop; the
+        programs started from now on read it."""
+        self.x.screen().root.change_property(self.atom("RESOURCE_MANAGER"), Xatom.STRING, 8,
+                                             f"Xft.dpi:\t{dpi}\n".encode())
+        self.x.sync()
 
     def root_property(self, name):
         value = self.x.screen().root.get_full_property(self.atom(name), X.AnyPropertyType)

@@ -14,7 +14,14 @@
 #include "count_button.h"
 #include "field_model.h"
 #include "fitted_text.h"
+#include "qt_compat.h"
 #include "qt_text.h"
+
+// The banner is compiled into this static library, where nothing else refers to it: without
+// this call the linker leaves it out of the program.
+static void initBannerResource() {
+    Q_INIT_RESOURCE(banner);
+}
 
 namespace quotara {
 namespace {
@@ -76,6 +83,7 @@ QPalette::ColorRole backgroundRole(ControlKind kind) {
 }  // namespace
 
 std::unique_ptr<QWidget> buildForm1() {
+    initBannerResource();
     installWindowAccessibility();
     auto form = std::make_unique<QWidget>();
     form->setObjectName(toQString(kForm1.name));
@@ -128,7 +136,7 @@ void showCentred(QWidget& window) {
         window.move(frame.topLeft());
     }
     window.show();
-    window.activateWindow();
+    qt_compat::activate(window);
 }
 
 }  // namespace quotara

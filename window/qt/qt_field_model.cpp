@@ -4,6 +4,7 @@
 #include <QRadioButton>
 
 #include "appearance.h"
+#include "qt_compat.h"
 #include "qt_text.h"
 
 namespace quotara {
@@ -76,7 +77,7 @@ bool QtFieldModel::setFocus(Field field) {
     // After a modal message box the window is not active again by itself, and a focus set in
     // an inactive window does not show until it is.
     if (widget->window()->isVisible()) {
-        widget->window()->activateWindow();
+        qt_compat::activate(*widget->window());
     }
     widget->setFocus(Qt::OtherFocusReason);
     return true;

@@ -1,8 +1,10 @@
 #include "qt_message_service.h"
 
+#include <QAbstractButton>
 #include <QGuiApplication>
 #include <QMessageBox>
 
+#include "qt_compat.h"
 #include "qt_text.h"
 
 namespace quotara {
@@ -27,12 +29,13 @@ void QtMessageService::show(std::u16string_view prompt, int style, std::u16strin
     }
     QMessageBox box(iconFor(style), caption, toQString(prompt), QMessageBox::Ok, parent_.data());
     box.setWindowModality(Qt::ApplicationModal);
+    box.button(QMessageBox::Ok)->setText(toQString(kOkCaption));
     // Screen readers announce the box by its name, and its title is empty.
     box.setAccessibleName(box.text());
     box.exec();
     // On X11 the window does not become active again by itself once the box has gone.
     if (parent_ != nullptr && parent_->isVisible()) {
-        parent_->activateWindow();
+        qt_compat::activate(*parent_);
     }
 }
 

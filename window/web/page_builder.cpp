@@ -6,6 +6,7 @@
 
 #include "field_model.h"
 #include "layout.h"
+#include "message_service.h"
 #include "web_appearance.h"
 #include "web_field_model.h"
 
@@ -134,7 +135,7 @@ val createMessageDialog(val& document) {
     val ok = create(document, "button");
     ok.set("type", std::string("button"));
     ok.set("id", std::string("messageOk"));
-    ok.set("textContent", std::string("确定"));
+    ok.set("textContent", std::string(kOkCaption));
     buttons.call<void>("append", ok);
     dialog.call<void>("append", icon);
     dialog.call<void>("append", text);

@@ -5,14 +5,17 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
 
 #include "appearance.h"
 #include "form_builder.h"
 #include "qt_field_model.h"
+#include "qt_message_service.h"
 #include "release.h"
 
 using namespace quotara;
@@ -279,9 +282,26 @@ class FormTest : public QObject {
         QCOMPARE(spoken("Frame1"), QStringLiteral("请先选择单元平面的户数"));
     }
 
+    void warningSaysQueDingEvenWithoutQtTranslations() {
+        // No translator is installed here, as on systems whose Qt translations lack the button.
+        QStringList buttons;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &poll, [&buttons] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                for (const QAbstractButton* button : box->buttons()) {
+                    buttons << button->text();
+                }
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        poll.start(10);
+        QtMessageService(form_.get()).show(u"请输入数字！！", kWarningStyle, u"");
+        QCOMPARE(buttons, QStringList{QStringLiteral("确定")});
+    }
+
     void bannerShowsAtNaturalSizeFromTheCorner() {
         auto* picture = child<QLabel>(*form_, QStringLiteral("Picture1"));
-        QCOMPARE(picture->pixmap().size(), QSize(350, 50));
+        QCOMPARE(picture->sizeHint(), QSize(350, 50));  // the banner's own size
         QVERIFY(!picture->hasScaledContents());
         QCOMPARE(picture->alignment(), Qt::AlignLeft | Qt::AlignTop);
         QCOMPARE(picture->focusPolicy(), Qt::NoFocus);
