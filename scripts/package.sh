@@ -67,11 +67,13 @@ rm -f dist/quotara_"$version"[._]* dist/quotara-dbgsym_"$version"_*
 log="dist/quotara_${version}_${arch}.build"
 echo "package: building quotara $version (log: $log)"
 if $debian11; then
-  # The copy's changelog gets an entry for this build, dated as the release it rebuilds.
+  # The copy's changelog gets an entry for this build, dated a second after the release it
+  # rebuilds: lintian wants a newer date, the metainfo's release date stays the release's day.
+  date=$(LC_ALL=C TZ=UTC date -R -d "@$(($(dpkg-parsechangelog -STimestamp) + 1))")
   {
     printf 'quotara (%s) %s; urgency=medium\n\n' "$version" "$chroot_suite"
     printf '  * Built on Debian 11 for systems with Qt 5.15 and glibc 2.28 or later.\n\n'
-    printf ' -- %s  %s\n\n' "$(dpkg-parsechangelog -SMaintainer)" "$(dpkg-parsechangelog -SDate)"
+    printf ' -- %s  %s\n\n' "$(dpkg-parsechangelog -SMaintainer)" "$date"
     cat debian/changelog
   } >"$source_dir/debian/changelog"
   in_source() {
