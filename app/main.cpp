@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QLocale>
 
+#include "appearance.h"
 #include "form_builder.h"
 #include "startup.h"
 

@@ -24,10 +24,6 @@ struct QtCommandLine {
     char* argv[2] = {name, nullptr};
 };
 
-// High-DPI scaling and font sizes, the same with Qt 5 and Qt 6. Call before creating the
-// application object.
-void installDisplaySettings();
-
 // Names the application for the desktop (WM_CLASS, the Wayland app id). Call before the
 // first window is created.
 void installApplicationIdentity();

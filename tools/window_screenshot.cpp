@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <cstdio>
 
+#include "appearance.h"
 #include "startup.h"
 
 int main(int argc, char* argv[]) {

@@ -11,6 +11,7 @@
 #include <QStyleOptionButton>
 #include <QtTest>
 
+#include "appearance.h"
 #include "form_builder.h"
 #include "startup.h"
 

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "appearance.h"
 #include "form_builder.h"
 #include "startup.h"
 

@@ -4,8 +4,19 @@
 #include <QWidget>
 
 #include "field_model.h"
+#include "qt_compat.h"
 
 namespace quotara {
+
+void installDisplaySettings() {
+    qt_compat::scaleForHighDpi();
+    // Qt 6's default; Qt 5 would round 1.5 up to 2 and draw the fixed-size window too large.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    // The window's sizes are pixels at 96 dpi, as the table's twips are; its fonts must be too,
+    // whatever dpi the platform reports (Qt 5 takes 100 from Xvfb and offscreen, macOS 72).
+    QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
+}
 
 QColor systemColor(std::uint32_t code) {
     const QPalette palette = QApplication::palette();
@@ -45,8 +56,10 @@ QFont fontFor(const FontSpec& wanted) {
 QString frameStyleSheet(std::uint32_t backColor) {
     // The caption's own background hides the line behind it. It is raised a little because
     // CJK faces carry a tall line box, which would otherwise reach into the controls below.
+    // Pixels, as everywhere in the window: a style sheet's em is the application's default
+    // font, which differs between desktops and between Qt 5 and Qt 6.
     return QStringLiteral(
-               "QGroupBox { border: 2px groove palette(light); margin-top: 0.5em; padding: 0; }"
+               "QGroupBox { border: 2px groove palette(light); margin-top: 7px; padding: 0; }"
                "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
                " left: 6px; top: -3px; padding: 0 1px; background-color: %1; }")
         .arg(systemColor(backColor).name());

@@ -1,4 +1,4 @@
-// How the description's system colours and font faces look with Qt on this platform.
+// How the description's sizes, system colours and font faces look with Qt on this platform.
 #pragma once
 
 #include <QFont>
@@ -10,6 +10,10 @@
 class QWidget;
 
 namespace quotara {
+
+// Scales the window by the screen's factor, fractions included, and sets its fonts at 96 dpi, the
+// same with Qt 5 and Qt 6. Call before creating the application object.
+void installDisplaySettings();
 
 // The palette colour that stands for a system colour: the scroll bar colour (0x80000000) is
 // QPalette::Midlight, a mid grey like Windows' own; the menu bar colour (0x80000004) is

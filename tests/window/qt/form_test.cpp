@@ -55,6 +55,9 @@ QStringList tabCycle(QWidget& form) {
 class FormTest : public QObject {
     Q_OBJECT
 
+  public:
+    static void initMain() { installDisplaySettings(); }
+
   private slots:
     void initTestCase() { installChineseFontSubstitutes(); }
     void init() { form_ = buildForm1(); }
@@ -114,6 +117,27 @@ class FormTest : public QObject {
                 QCOMPARE(child<QLabel>(*form_, name)->text(), QString::number(row));
             }
         }
+    }
+
+    void frameBordersStayPutWhateverTheDesktopsFont() {
+        // The first row of the frame's top border, right of its caption.
+        const auto borderRow = [](QWidget& form) {
+            const QImage frame = child(form, QStringLiteral("Frame2"))->grab().toImage();
+            const int x = frame.width() - 20;
+            for (int y = 1; y < frame.height(); ++y) {
+                if (frame.pixel(x, y) != frame.pixel(x, 0)) {
+                    return y;
+                }
+            }
+            return -1;
+        };
+        const int usual = borderRow(*form_);
+        QVERIFY(usual > 0);
+        const QFont desktops = QApplication::font();
+        QApplication::setFont(QFont(desktops.family(), 20));
+        const int underLargeFont = borderRow(*buildForm1());
+        QApplication::setFont(desktops);
+        QCOMPARE(underLargeFont, usual);
     }
 
     void frameFiveHeadingsStandOverTheirFields() {
@@ -282,7 +306,7 @@ class FormTest : public QObject {
         QCOMPARE(spoken("Frame1"), QStringLiteral("请先选择单元平面的户数"));
     }
 
-    void warningSaysQueDingEvenWithoutQtTranslations() {
+    void warningButtonIsChineseEvenWithoutQtTranslations() {
         // No translator is installed here, as on systems whose Qt translations lack the button.
         QStringList buttons;
         QTimer poll;
