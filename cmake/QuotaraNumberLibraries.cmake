@@ -1,9 +1,15 @@
 # The two libraries behind the number text: fast_float (text to single) and {fmt} (single to
-# exponent text), as their own CMake packages name them: FastFloat::fast_float and fmt::fmt.
+# exponent text), as their own CMake packages name them: FastFloat::fast_float, and for {fmt}
+# the target that QUOTARA_FMT names.
 
 if(NOT EMSCRIPTEN)
   find_package(FastFloat REQUIRED)
-  find_package(fmt 9 REQUIRED)
+  find_package(fmt 7 REQUIRED)
+  if(QUOTARA_FMT_HEADER_ONLY)
+    set(QUOTARA_FMT fmt::fmt-header-only)
+  else()
+    set(QUOTARA_FMT fmt::fmt)
+  endif()
   return()
 endif()
 
@@ -36,3 +42,4 @@ quotara_header_folder(quotara_fmt ${QUOTARA_FMT_INCLUDE_DIR} fmt)
 # size of the WebAssembly.
 target_compile_definitions(quotara_fmt INTERFACE FMT_HEADER_ONLY FMT_STATIC_THOUSANDS_SEPARATOR=0)
 add_library(fmt::fmt ALIAS quotara_fmt)
+set(QUOTARA_FMT fmt::fmt)

@@ -25,7 +25,10 @@ except ImportError:  # DesktopTest.setUp fails the test, naming python3-xlib
     X = XK = Xatom = display = error = xtest = event = None
 
 MARKER = "QUOTARA_DESKTOP_TEST"
-ATSPI_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+# In /usr/libexec on Debian 12, in at-spi2-core's own folder on Debian 11.
+ATSPI_LAUNCHER = next((path for path in ("/usr/libexec/at-spi-bus-launcher",
+                                         "/usr/lib/at-spi2-core/at-spi-bus-launcher")
+                       if os.path.exists(path)), "/usr/libexec/at-spi-bus-launcher")
 # Qt's Wayland platform plugin, by the Qt major the program is built with.
 QT_WAYLAND_PACKAGES = {"5": "qtwayland5", "6": "qt6-wayland"}
 

@@ -16,9 +16,11 @@ CHANGELOG = Path(__file__).resolve().parents[2] / "debian" / "changelog"
 
 
 def upstream_version(debian_version):
-    """'1:2.5-2' -> '2.5': without the epoch and the Debian revision."""
+    """'1:2.5-2' -> '2.5', '2.5~deb11u1' -> '2.5': without the epoch, the Debian revision and
+    the mark of a build for an older Debian release."""
     version = debian_version.split(":", 1)[-1]
-    return version.rsplit("-", 1)[0] if "-" in version else version
+    version = version.rsplit("-", 1)[0] if "-" in version else version
+    return re.sub(r"~deb\d+u\d+$", "", version)
 
 
 def changelog_release(text):

@@ -14,12 +14,8 @@ apt_as_root install -y -qq "./$deb" >/dev/null
 package_tmp=$(mktemp -d)
 trap 'rm -rf "$package_tmp"' EXIT
 # The caption and the application id, from CMake as the package's build had them.
-cmake -S . -B "$package_tmp/release" -DQUOTARA_BUILD_GUI=OFF -DQUOTARA_BUILD_TESTS=OFF \
-  -DQUOTARA_BUILD_BENCH=OFF >/dev/null
-release_fact() {
-  python3 -c 'import json, sys; print(json.load(open(sys.argv[1]))[sys.argv[2]])' \
-    "$package_tmp/release/release.json" "$1"
-}
+source tests/packaging/release_facts.sh
+release_facts_configure "$package_tmp/release"
 desktop_file=/usr/share/applications/$(release_fact appId).desktop
 # Debian's own Python, which has python3-xlib.
 QUOTARA_PROGRAM=/usr/bin/quotara QUOTARA_CAPTION="$(release_fact caption)" \
