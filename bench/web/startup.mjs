@@ -3,9 +3,8 @@
 // load in a fresh browser context) and warm (loaded again in it), and to run its first 计算,
 // beside a floor page: the first page with its program's script swapped for a trivial
 // WebAssembly module, one entry, a button and a line in each of the page's fonts, under the same
-// policy and styles. Prints medians and, per page, the median of each round's ratio to the
-// floor. Needs scripts/web.sh and `npm ci` in tests/web, whose playwright-core and Chromium
-// settings it takes.
+// policy and styles. Prints the medians and their ratios to the floor's. Needs scripts/web.sh
+// and `npm ci` in tests/web, whose playwright-core and Chromium settings it takes.
 import { createHash } from 'node:crypto';
 import { mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -152,9 +151,7 @@ try {
     }
   }
 
-  // Each ratio is to the floor of the same round, so that what else runs on the machine weighs
-  // on both alike.
-  const ratio = (list, key) => median(list.map((time, i) => time / floor.times[key][i]));
+  const ratio = (list, key) => median(list) / median(floor.times[key]);
   console.log(`${rounds} rounds, Chromium ${browser.version()}: median ms, ratio to the floor`);
   console.log(`${''.padEnd(26)}${'cold'.padStart(16)}${'warm'.padStart(16)}${'first 计算'.padStart(14)}`);
   for (const run of runs) {
