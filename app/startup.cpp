@@ -43,7 +43,8 @@ MainWindow::MainWindow(char16_t decimalSeparator)
     : form_(buildForm1()),
       fields_(*form_),
       messages_(form_.get()),
-      context_{fields_, messages_, decimalSeparator} {
+      context_{fields_, messages_, decimalSeparator},
+      sheetMenu_(new SheetMenu(*form_, context_)) {
     bindClicks();
     // The focus starts on the first household-count button, the first thing to do, without
     // choosing it: the window opens with no count chosen.

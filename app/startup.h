@@ -7,6 +7,7 @@
 #include "handlers.h"
 #include "qt_field_model.h"
 #include "qt_message_service.h"
+#include "sheet_menu.h"
 
 class QApplication;
 
@@ -32,12 +33,14 @@ void installApplicationIdentity();
 // and the Chinese font faces. Call once, after creating the application object.
 void installChineseResources(QApplication& app);
 
-// The running window: its widgets, the field model and message box over them, and the nine
-// bound events: the clicks of 计算 and 清除, and each count button becoming chosen.
+// The running window: its widgets, the field model and message box over them, the nine
+// bound events (the clicks of 计算 and 清除, and each count button becoming chosen) and the
+// calculation sheet's menu.
 class MainWindow {
   public:
     explicit MainWindow(char16_t decimalSeparator);
     [[nodiscard]] QWidget& form() { return *form_; }
+    [[nodiscard]] SheetMenu& sheetMenu() { return *sheetMenu_; }
 
   private:
     void bindClicks();
@@ -46,6 +49,7 @@ class MainWindow {
     QtFieldModel fields_;
     QtMessageService messages_;
     HandlerContext context_;
+    SheetMenu* sheetMenu_;  // owned by the form
 };
 
 }  // namespace quotara

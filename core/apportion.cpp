@@ -40,19 +40,24 @@ ApportionFault firstSumFault(const ApportionInputs& inputs, int count) {
 
 }  // namespace
 
+float usableAreaSum(const ApportionInputs& inputs) noexcept {
+    // A single-precision addition is correctly rounded; where a platform evaluates it wider
+    // (x87), the cast rounds it back and the result is the same, as the wider format holds the
+    // exact sum closely enough (at least 2 * 24 + 2 bits) for a second rounding to be harmless.
+    float sum = 0.0f;
+    for (int i = 0; i < inputs.householdCount; ++i) {
+        sum = static_cast<float>(sum + inputs.usableArea[static_cast<std::size_t>(i)]);
+    }
+    return sum;
+}
+
 ApportionResult apportion(const ApportionInputs& inputs) noexcept {
     ApportionResult result;
     const int count = inputs.householdCount < 0 ? 0 : inputs.householdCount;
     const double a = static_cast<double>(inputs.coreArea);
 
-    // Phase 1a: the usable sum, rounded to single after each addition. A single-precision
-    // addition is correctly rounded; where a platform evaluates it wider (x87), the cast
-    // rounds it back and the result is the same, as the wider format holds the exact sum
-    // closely enough (at least 2 * 24 + 2 bits) for a second rounding to be harmless.
-    float sum = 0.0f;
-    for (int i = 0; i < count; ++i) {
-        sum = static_cast<float>(sum + inputs.usableArea[static_cast<std::size_t>(i)]);
-    }
+    // Phase 1a: the usable sum, rounded to single after each addition.
+    const float sum = usableAreaSum(inputs);
     // Once a sum is infinite or NaN it stays so, so one test after the loop finds every fault;
     // only then is the addition that caused it looked for, since its kind names the fault.
     // (A test after every addition costs a quarter of the whole calculation.)

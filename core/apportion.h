@@ -27,6 +27,11 @@ struct ApportionResult {
     ApportionFault fault = ApportionFault::none;
 };
 
+// The usable areas of the first householdCount households summed in single precision, rounded
+// after every addition, in household order: the S of apportion(). Infinite or NaN once a sum
+// leaves the single range.
+[[nodiscard]] float usableAreaSum(const ApportionInputs& inputs) noexcept;
+
 // Sums the usable areas in single precision (rounded after every addition, in household
 // order), then computes each building area (A + S) * x / S, the total area A + S and the usage
 // rate S / (A + S) * 100 in double precision, each rounded once to single. Bit-exact on every

@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
 # Regenerates docs/window.png and docs/window@2x.png: the window after a worked example,
-# rendered offscreen at scale 1 and at scale 2, as on a high-DPI screen.
+# rendered offscreen at scale 1 and at scale 2, as on a high-DPI screen; and docs/report.png,
+# the top of the A4 page of that example's calculation sheet saved as a PDF, at 96 dpi.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh >/dev/null
-cmake --build "${BUILD_DIR:-build}" --target window_screenshot >/dev/null
-QT_QPA_PLATFORM=offscreen "${BUILD_DIR:-build}/tools/window_screenshot" docs/window.png
-QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 "${BUILD_DIR:-build}/tools/window_screenshot" \
+build_dir=${BUILD_DIR:-build}
+cmake --build "$build_dir" --target window_screenshot >/dev/null
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# The print plugin sits beside the program in the build tree.
+export QT_PLUGIN_PATH=$PWD/$build_dir/app
+QT_QPA_PLATFORM=offscreen "$build_dir/tools/window_screenshot" docs/window.png "$work/sheet.pdf"
+QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 "$build_dir/tools/window_screenshot" \
   docs/window@2x.png
-echo "wrote docs/window.png and docs/window@2x.png"
+pdftoppm -png -r 96 -singlefile -x 0 -y 0 -W 794 -H 540 "$work/sheet.pdf" docs/report
+echo "wrote docs/window.png, docs/window@2x.png and docs/report.png"

@@ -1,5 +1,6 @@
 // Renders the window after a worked example (four households) into a PNG, offscreen, with the
-// real fonts. Usage: window_screenshot OUTPUT.png
+// real fonts, and optionally saves its calculation sheet as a PDF.
+// Usage: window_screenshot OUTPUT.png [SHEET.pdf]
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
@@ -10,8 +11,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: window_screenshot OUTPUT.png\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: window_screenshot OUTPUT.png [SHEET.pdf]\n");
         return 2;
     }
     quotara::installChineseResources(app);
@@ -29,5 +30,8 @@ int main(int argc, char* argv[]) {
     qobject_cast<QAbstractButton*>(find("Command1"))->click();
     form.show();
     QApplication::processEvents();
+    if (argc == 3 && !window.sheetMenu().exportPdfTo(QString::fromLocal8Bit(argv[2]))) {
+        return 1;
+    }
     return form.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

@@ -52,8 +52,12 @@ std::u16string describeFault(const FieldFault& fault) {
 }  // namespace
 
 void runClick(const ClickBinding& binding, const HandlerContext& context) {
-    if (const HandlerOutcome fault = binding.handler(context)) {
-        context.messages.show(describeFault(*fault), kWarningStyle, u"");
+    reportOutcome(context, binding.handler(context));
+}
+
+void reportOutcome(const HandlerContext& context, const HandlerOutcome& outcome) {
+    if (outcome) {
+        context.messages.show(describeFault(*outcome), kWarningStyle, u"");
     }
 }
 

@@ -42,6 +42,10 @@ extern const std::array<ClickBinding, 9> kClickBindings;
 // the user in a warning; the window and everything typed into it stay as they are.
 void runClick(const ClickBinding& binding, const HandlerContext& context);
 
+// Tells the user of the field operation an action stopped at, if it stopped at one, in the
+// words runClick uses.
+void reportOutcome(const HandlerContext& context, const HandlerOutcome& outcome);
+
 // What the user is told, in the window's language.
 inline constexpr std::u16string_view kNotANumberPrompt = u"请输入数字！！";
 inline constexpr std::u16string_view kTooLargePrompt = u"输入的数字太大，无法计算！！";

@@ -12,6 +12,7 @@
 
 #include "form_builder.h"
 #include "startup.h"
+#include "window_controls.h"
 
 using namespace quotara;
 
@@ -263,15 +264,9 @@ class StartupTest : public QObject {
     }
 
   private:
-    QWidget* widget(const char* name) {
-        auto* found = window_->form().findChild<QWidget*>(QString::fromLatin1(name));
-        if (found == nullptr) {
-            qFatal("no control %s", name);
-        }
-        return found;
-    }
-    QLineEdit* entry(const char* name) { return qobject_cast<QLineEdit*>(widget(name)); }
-    QRadioButton* radio(const char* name) { return qobject_cast<QRadioButton*>(widget(name)); }
+    QWidget* widget(const char* name) { return control(window_->form(), name); }
+    QLineEdit* entry(const char* name) { return control<QLineEdit>(window_->form(), name); }
+    QRadioButton* radio(const char* name) { return control<QRadioButton>(window_->form(), name); }
     void type(const char* name, const char* text) {
         QTest::mouseClick(widget(name), Qt::LeftButton);
         QTest::keyClicks(widget(name), QString::fromLatin1(text));

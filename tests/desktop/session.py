@@ -228,11 +228,11 @@ class Session:
             self.x = None
         for _, process in reversed(self.services):
             _end(process)
-        # What the pieces started themselves (the accessibility registry) ends with its bus,
-        # a moment later.
+        # What the pieces started themselves (the accessibility bus and registry) ends with
+        # them, a moment later; on a loaded machine (the sanitizer run) that takes seconds.
         try:
             wait_for("the pieces' own processes to end", lambda: not _processes_with(self.marker),
-                     timeout=3)
+                     timeout=10)
         except AssertionError:
             left = _processes_with(self.marker)
             for pid, _ in left:

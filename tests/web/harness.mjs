@@ -1,5 +1,6 @@
 // Starts one Chromium per test file, opens dist/quotara.html from disk and watches
 // every page for requests and console errors, which a session must never cause.
+import assert from 'node:assert/strict';
 import { after, before } from 'node:test';
 import { chromium } from 'playwright-core';
 import { launchOptions, pageUrl } from './browser.mjs';
@@ -29,6 +30,17 @@ export async function openPage(options = {}) {
   await page.goto(pageUrl);
   await page.waitForFunction(() => document.activeElement?.id === 'Option2');
   return { context, page, problems, close: () => context.close() };
+}
+
+// Runs `body` on a fresh page and fails on any request, console error or exception it caused.
+export async function session(body, options) {
+  const s = await openPage(options);
+  try {
+    await body(s.page, s);
+    assert.deepEqual(s.problems, []);
+  } finally {
+    await s.close();
+  }
 }
 
 // The text of each field named.

@@ -5,7 +5,7 @@ import { readFileSync } from 'node:fs';
 import { test } from 'node:test';
 import { pageUrl } from './browser.mjs';
 import {
-  chooseAndFill, closeMessage, dialogOpen, focusedId, openPage, values,
+  chooseAndFill, closeMessage, dialogOpen, focusedId, openPage, session, values,
 } from './harness.mjs';
 
 // The caption and names the web build wrote (scripts/web.sh: build-web/release.json).
@@ -14,17 +14,6 @@ const release = JSON.parse(readFileSync(process.env.QUOTARA_RELEASE
 
 const results = ['produce1', 'produce2', 'produce3', 'produce4', 'Text9', 'Text10'];
 const entries = ['Text1', 'Text2', 'Text3', 'Text4', 'Text5', 'Text6', 'Text7', 'Text8'];
-
-// Runs `body` on a fresh page and fails on any request, console error or exception it caused.
-async function session(body, options) {
-  const s = await openPage(options);
-  try {
-    await body(s.page);
-    assert.deepEqual(s.problems, []);
-  } finally {
-    await s.close();
-  }
-}
 
 test('a warning is modal, then the focus is where the user can put the entry right', () =>
   session(async (page) => {

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "field_model.h"
+#include "fitted_text.h"
 #include "layout.h"
+#include "page_layouts.h"
 #include "web_appearance.h"
 #include "web_field_model.h"
 
@@ -26,10 +28,16 @@ void setAttribute(val& element, const char* name, std::string_view value) {
     element.call<void>("setAttribute", std::string(name), std::string(value));
 }
 
+void setProperty(val& element, const char* name, const std::string& value) {
+    element["style"].call<void>("setProperty", std::string(name), value);
+}
+
+// The size goes in as the window's own, for the style sheet to use in the window layout; the
+// phone layout sets its own sizes.
 void applyFont(val& element, const FontSpec& font) {
     val style = element["style"];
     style.set("fontFamily", cssFontFamily(font.face));
-    style.set("fontSize", cssFontSize(font));
+    setProperty(element, "--font-size", cssFontSize(font));
     style.set("fontWeight", font.bold ? "700" : "400");
 }
 
@@ -89,6 +97,8 @@ val createControl(val& document, const ControlSpec& row) {
             box.set("type", std::string("text"));
             box.set("autocomplete", std::string("off"));
             box.set("spellcheck", false);
+            // A phone's keyboard with digits and the decimal separator, not the full pinyin one.
+            setAttribute(box, "inputmode", "decimal");
             return box;
         }
         case ControlKind::label: {
@@ -109,12 +119,13 @@ val createControl(val& document, const ControlSpec& row) {
     return create(document, "div");
 }
 
+// The place as the window layout's, for the style sheet to use there: inline left and top would
+// beat the phone layout's rules.
 void place(val& element, const ControlSpec& row) {
-    val style = element["style"];
-    style.set("left", px(row.left));
-    style.set("top", px(row.top));
-    style.set("width", px(row.width));
-    style.set("height", px(row.height));
+    setProperty(element, "--left", px(row.left));
+    setProperty(element, "--top", px(row.top));
+    setProperty(element, "--width", px(row.width));
+    setProperty(element, "--height", px(row.height));
 }
 
 // The warning box: icon, prompt and one 确定 button; no title.
@@ -142,6 +153,16 @@ val createMessageDialog(val& document) {
     return dialog;
 }
 
+// Where screen readers hear, politely, what a calculation wrote; never seen.
+val createLiveRegion(val& document) {
+    val region = create(document, "div");
+    region.set("id", std::string(kLiveRegionId));
+    setAttribute(region, "aria-live", "polite");
+    setAttribute(region, "aria-atomic", "true");
+    region["classList"].call<void>("add", std::string("unseen"));
+    return region;
+}
+
 }  // namespace
 
 void buildPage(val document) {
@@ -150,8 +171,8 @@ void buildPage(val document) {
     val form = create(document, "main");
     form.set("id", std::string(kForm1.name));
     setAttribute(form, "aria-label", kForm1.caption);
-    form["style"].set("width", px(kForm1.clientWidth));
-    form["style"].set("height", px(kForm1.clientHeight));
+    setProperty(form, "--width", px(kForm1.clientWidth));
+    setProperty(form, "--height", px(kForm1.clientHeight));
     form["style"].set("backgroundColor", cssColor(kForm1.backColor));
     applyFont(form, kForm1.font);
 
@@ -197,6 +218,13 @@ void buildPage(val document) {
     val body = document["body"];
     body.call<void>("append", form);
     body.call<void>("append", createMessageDialog(document));
+    body.call<void>("append", createLiveRegion(document));
+    followLayoutInTabOrder();
+    for (int i = 0; i < kFieldCount; ++i) {
+        if (const auto field = static_cast<Field>(i); isResultField(field)) {
+            fitTextToWidth(fieldName(field));
+        }
+    }
 }
 
 }  // namespace quotara

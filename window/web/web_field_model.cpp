@@ -1,7 +1,9 @@
 #include "web_field_model.h"
 
 #include <string>
+#include <utility>
 
+#include "fitted_text.h"
 #include "web_appearance.h"
 
 namespace quotara {
@@ -44,8 +46,16 @@ bool WebFieldModel::setText(Field field, std::u16string_view text) {
     // Writing the text a field already holds must not move its cursor.
     if (box["value"].as<std::u16string>() != replacement) {
         box.set("value", replacement);
+        if (isResultField(field)) {
+            refitText(fieldName(field));
+        }
     }
+    written_.set(static_cast<std::size_t>(field));
     return true;
+}
+
+std::bitset<kFieldCount> WebFieldModel::takeWritten() {
+    return std::exchange(written_, {});
 }
 
 bool WebFieldModel::setEnabled(Field field, bool enabled) {

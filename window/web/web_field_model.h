@@ -5,6 +5,7 @@
 
 #include <emscripten/val.h>
 
+#include <bitset>
 #include <vector>
 
 #include "field_model.h"
@@ -24,12 +25,16 @@ class WebFieldModel final : public FieldModel {
     // Fails on a disabled field, or a missing one.
     bool setFocus(Field field) override;
 
+    // The fields whose text was written since the last call, indexed by Field.
+    [[nodiscard]] std::bitset<kFieldCount> takeWritten();
+
   private:
     // The field's element if it is still in the page and an <input> of the given type;
     // otherwise undefined, and the operation fails.
     [[nodiscard]] emscripten::val find(Field field, const char* type) const;
 
     std::vector<emscripten::val> elements_;
+    std::bitset<kFieldCount> written_;
 };
 
 // The data attribute in which the page keeps a text field's system colour, as the field model

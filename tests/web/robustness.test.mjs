@@ -1,0 +1,96 @@
+// The page in Chromium when the user is quicker than the page, or the browser lacks what the page
+// needs: one handler at a time, and a start that either works or says why not.
+import assert from 'node:assert/strict';
+import { test } from 'node:test';
+import { chooseAndFill, dialogOpen, openPage, session, values } from './harness.mjs';
+
+const focusOn = (page, id) => page.waitForFunction((name) => document.activeElement?.id === name,
+  id, { timeout: 3000 });
+
+test('clicks while a warning is open or closing, or on 确定 twice, start no handler', () =>
+  session(async (page) => {
+    await page.fill('#texta', 'x');
+    const outcome = await page.evaluate(async () => {
+      const $ = (id) => document.getElementById(id);
+      let opened = 0;
+      new MutationObserver((changes) => {
+        opened += changes.filter((change) => change.oldValue === null).length;
+      }).observe($('message'), { attributeFilter: ['open'], attributeOldValue: true });
+      const clickAll = () => ['Command1', 'Command2', 'Option3'].forEach((id) => $(id).click());
+      const faults = [];
+      for (let i = 0; i < 1000; ++i) {
+        $('Command1').click();
+        if (!$('message').open) return { faults: [`${i}: no warning`], opened };
+        clickAll(); // while the warning is open
+        const closed = new Promise((resolve) => $('message').addEventListener('close', resolve));
+        $('messageOk').click();
+        clickAll(); // in the same task as 确定, before the box has closed
+        await closed;
+        await new Promise((resolve) => setTimeout(resolve, 0));
+        const state = `${$('message').open} ${document.activeElement.id} ${$('Option3').checked}`;
+        if (state !== 'false texta false' || $('texta').value !== 'x') faults.push(`${i}: ${state}`);
+      }
+      return { faults: faults.slice(0, 3), opened };
+    });
+    assert.deepEqual(outcome, { faults: [], opened: 1000 });
+
+    // A double click on 确定, as people make one: the second click comes once the box has gone
+    // and lands on 计算 beneath it.
+    await page.click('#Command1');
+    const ok = await page.locator('#messageOk').boundingBox();
+    await page.mouse.move(ok.x + ok.width / 2, ok.y + ok.height / 2);
+    await page.mouse.down();
+    await page.mouse.up();
+    await focusOn(page, 'texta');
+    await page.mouse.down({ clickCount: 2 });
+    await page.mouse.up({ clickCount: 2 });
+    await page.waitForTimeout(200);
+    assert.equal(await dialogOpen(page), false);
+
+    await chooseAndFill(page, 4, '30', ['60', '70', '80', '90']);
+    await page.click('#Command1');
+    assert.deepEqual(await values(page, ['produce1', 'produce2', 'produce3', 'produce4', 'Text9',
+      'Text10']), ['66', '77', '88', '99', '330', '90.90909']);
+  }));
+
+test('a warning about a failed field operation waits like any other', () =>
+  session(async (page) => {
+    await chooseAndFill(page, 2, '30', ['60', '70']);
+    await page.evaluate(() => document.getElementById('produce2').remove());
+    await page.click('#Command1');
+    assert.match(await page.textContent('#messageText'), /^操作未能完成：控件 produce2 的“写入文字”/);
+    await page.evaluate(() => document.getElementById('Command2').click()); // dropped
+    await page.click('#messageOk');
+    await focusOn(page, 'Command1');
+    assert.deepEqual(await values(page, ['texta', 'Text1', 'produce1']), ['30', '60', '73.84615']);
+  }));
+
+// Each browser as an init script run before the page's own.
+const browsers = {
+  'language C': () => Object.defineProperty(Navigator.prototype, 'language', { get: () => 'C' }),
+  'no WebAssembly': () => { delete window.WebAssembly; },
+  'no <dialog>': () => { delete window.HTMLDialogElement; },
+  'a failure at start': () => { HTMLElement.prototype.focus = () => { throw new Error('no'); }; },
+};
+
+test('a browser that cannot run the page is told so; one whose language is C runs it', async () => {
+  for (const [name, script] of Object.entries(browsers)) {
+    const s = await openPage();
+    try {
+      await s.context.addInitScript(script);
+      await s.page.reload();
+      await s.page.waitForSelector('#startupFailure, #Form1 :focus');
+      if (name === 'language C') {
+        await chooseAndFill(s.page, 2, '1.5', ['1', '2']);
+        await s.page.click('#Command1');
+        assert.deepEqual(await values(s.page, ['produce1', 'Text9']), ['1.5', '4.5'], name);
+        continue;
+      }
+      const failure = s.page.locator('#startupFailure[role=alert]');
+      assert.match(await failure.textContent(), /^此浏览器无法运行本页面/, name);
+      assert.equal(await s.page.isVisible('#Form1'), false, name);
+    } finally {
+      await s.close();
+    }
+  }
+});

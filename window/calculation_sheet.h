@@ -1,0 +1,50 @@
+// The calculation sheet (公摊面积计算表): the whole calculation from the entries as they stand,
+// as a table to paste, print or save, and its two clipboard forms. Toolkit-free, so that the
+// desktop and the browser edition put out the same table.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "entry_reading.h"
+
+namespace quotara {
+
+// Every number is a text in the window's form (singleToText, the user's decimal separator).
+// An empty text is a number the arithmetic did not reach: a sheet never shows a made-up one.
+struct SheetHousehold {
+    std::u16string usableArea;
+    std::u16string share;  // its share of the core area
+    std::u16string buildingArea;
+};
+
+struct CalculationSheet {
+    std::u16string dateTime;  // as the caller gave it
+    std::vector<SheetHousehold> households;
+    std::u16string usableSum;  // Σ 使用面积
+    std::u16string coreArea;
+    std::u16string totalArea;
+    std::u16string coefficient;  // 公摊系数 K = core area ÷ Σ 使用面积
+    std::u16string usageRate;    // a percentage
+    std::u16string fault;        // the warning 计算 shows for the fault it stopped at, if any
+};
+
+inline constexpr std::u16string_view kSheetTitle = u"公摊面积计算表";
+
+// Reads the entries exactly as 计算 does, warning and focusing the same way, and apportions
+// them; writes no field. Building areas, total and rate are those 计算 writes, bit for bit;
+// each share is rounded once from the exact difference of building and usable area, so that
+// usable + share = building wherever single precision allows.
+[[nodiscard]] Step<CalculationSheet> calculationSheet(const HandlerContext& context,
+                                                      std::u16string_view dateTime);
+
+// Tab-separated rows (title, date, program, header, households, totals, K, rate, fault) that a
+// spreadsheet pastes as cells. Lines end in LF.
+[[nodiscard]] std::u16string sheetAsTabSeparated(const CalculationSheet& sheet);
+
+// An HTML document with the title and date above a <table>, for word processors; every text
+// escaped.
+[[nodiscard]] std::u16string sheetAsHtml(const CalculationSheet& sheet);
+
+}  // namespace quotara

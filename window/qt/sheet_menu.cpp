@@ -1,0 +1,159 @@
+#include "sheet_menu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QStandardPaths>
+#include <array>
+
+#include "appearance.h"
+#include "layout.h"
+#include "qt_text.h"
+
+namespace quotara {
+
+namespace {
+
+struct SheetAction {
+    const char* name;  // the action's object name
+    const char16_t* text;
+    QKeyCombination keys;
+    void (SheetMenu::*run)();
+};
+
+const std::array<SheetAction, 3> kSheetActions = {{
+    {"copySheet", u"复制计算表", Qt::CTRL | Qt::SHIFT | Qt::Key_C, &SheetMenu::copy},
+    {"printSheet", u"打印计算表…", Qt::CTRL | Qt::Key_P, &SheetMenu::print},
+    {"exportSheet", u"导出 PDF…", Qt::CTRL | Qt::SHIFT | Qt::Key_S, &SheetMenu::exportPdf},
+}};
+
+}  // namespace
+
+SheetMenu::SheetMenu(QWidget& form, const HandlerContext& context)
+    : QObject(&form), form_(&form), context_(context) {
+    for (const SheetAction& row : kSheetActions) {
+        auto* action = new QAction(QString::fromUtf16(row.text), &form);
+        action->setObjectName(QString::fromLatin1(row.name));
+        action->setShortcut(row.keys);
+        // Added to the window, the shortcut works wherever the focus is in it.
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, row.run);
+        form.addAction(action);
+    }
+    form.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&form, &QWidget::customContextMenuRequested, this, &SheetMenu::showMenu);
+}
+
+void SheetMenu::showMenu(const QPoint& position) {
+    // A disabled entry passes its right-click on to the window; it has no menu of its own, and
+    // gets none of the window's either.
+    for (QWidget* under = form_->childAt(position); under != nullptr;
+         under = under->parentWidget()) {
+        if (qobject_cast<QLineEdit*>(under) != nullptr) {
+            return;
+        }
+    }
+    QMenu menu(form_);
+    menu.addActions(form_->actions());
+    menu.exec(form_->mapToGlobal(position));
+}
+
+std::optional<CalculationSheet> SheetMenu::readSheet() {
+    const QString now = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    Step<CalculationSheet> step = calculationSheet(context_, now.toStdU16String());
+    if (auto* stopped = std::get_if<Stopped>(&step)) {
+        reportOutcome(context_, stopped->outcome);
+        return std::nullopt;
+    }
+    return std::get<CalculationSheet>(std::move(step));
+}
+
+SheetPrinter* SheetMenu::printer() {
+    QString error;
+    SheetPrinter* printer = loadSheetPrinter(error);
+    if (printer == nullptr) {
+        const QString message = QStringLiteral("无法加载打印组件，不能打印或导出 PDF。\n") + error;
+        context_.messages.show(message.toStdU16String(), kWarningStyle, u"");
+    }
+    return printer;
+}
+
+void SheetMenu::copy() {
+    const std::optional<CalculationSheet> sheet = readSheet();
+    if (!sheet) {
+        return;
+    }
+    auto* data = new QMimeData;
+    data->setText(toQString(sheetAsTabSeparated(*sheet)));
+    data->setHtml(toQString(sheetAsHtml(*sheet)));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void SheetMenu::print() {
+    const std::optional<CalculationSheet> sheet = readSheet();
+    if (!sheet) {
+        return;
+    }
+    if (SheetPrinter* printer = this->printer()) {
+        printer->preview(form_, toQString(sheetAsHtml(*sheet)), fontFor(kForm1.font));
+        reactivate();
+    }
+}
+
+void SheetMenu::exportPdf() {
+    // The entries are read first: a typing mistake is shown before any file dialog.
+    const std::optional<CalculationSheet> sheet = readSheet();
+    if (!sheet) {
+        return;
+    }
+    const QString proposed =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(QStringLiteral("%1-%2.pdf")
+                          .arg(toQString(kSheetTitle),
+                               QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))));
+    QFileDialog dialog(form_, QStringLiteral("导出 PDF"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("PDF 文件 (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(proposed);
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    reactivate();
+    if (chosen) {
+        writePdf(*sheet, dialog.selectedFiles().constFirst());
+    }
+}
+
+void SheetMenu::reactivate() {
+    // Some platforms leave the window inactive once a dialog over it has gone (Qt's offscreen
+    // one does), and the keys the user goes on typing would reach nothing.
+    if (form_ != nullptr && form_->isVisible()) {
+        form_->activateWindow();
+    }
+}
+
+bool SheetMenu::exportPdfTo(const QString& path) {
+    const std::optional<CalculationSheet> sheet = readSheet();
+    return sheet && writePdf(*sheet, path);
+}
+
+bool SheetMenu::writePdf(const CalculationSheet& sheet, const QString& path) {
+    SheetPrinter* printer = this->printer();
+    if (printer == nullptr) {
+        return false;
+    }
+    if (!printer->writePdf(toQString(sheetAsHtml(sheet)), fontFor(kForm1.font), path)) {
+        const QString message = QStringLiteral("无法写入文件“%1”。\n请另选一个可以保存的位置。")
+                                    .arg(QDir::toNativeSeparators(path));
+        context_.messages.show(message.toStdU16String(), kWarningStyle, u"");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace quotara

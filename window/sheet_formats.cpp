@@ -1,0 +1,125 @@
+// The calculation sheet's two clipboard forms: tab-separated rows and an HTML table.
+#include <array>
+#include <utility>
+#include <vector>
+
+#include "calculation_sheet.h"
+#include "release.h"
+
+namespace quotara {
+namespace {
+
+constexpr std::array<std::u16string_view, 4> kHeader = {u"户号", u"使用面积", u"分摊面积",
+                                                        u"建筑面积"};
+constexpr std::u16string_view kTotalsLabel = u"合计";
+constexpr std::u16string_view kCoefficientLabel = u"公摊系数 K（核心部分面积 ÷ 使用面积合计）";
+constexpr std::u16string_view kUsageRateLabel = u"使用率（%）";
+
+std::u16string householdLabel(std::size_t index) {
+    return u"第" + std::u16string(1, static_cast<char16_t>(u'1' + index)) + u"户";
+}
+
+// The rows of the table proper, label first: households, then the totals.
+std::vector<std::array<std::u16string, 4>> tableRows(const CalculationSheet& sheet) {
+    std::vector<std::array<std::u16string, 4>> rows;
+    for (std::size_t i = 0; i < sheet.households.size(); ++i) {
+        const SheetHousehold& household = sheet.households[i];
+        rows.push_back(
+            {householdLabel(i), household.usableArea, household.share, household.buildingArea});
+    }
+    rows.push_back(
+        {std::u16string(kTotalsLabel), sheet.usableSum, sheet.coreArea, sheet.totalArea});
+    return rows;
+}
+
+std::u16string escaped(std::u16string_view text) {
+    std::u16string out;
+    for (const char16_t c : text) {
+        switch (c) {
+            case u'&':
+                out += u"&amp;";
+                break;
+            case u'<':
+                out += u"&lt;";
+                break;
+            case u'>':
+                out += u"&gt;";
+                break;
+            case u'"':
+                out += u"&quot;";
+                break;
+            case u'\'':
+                out += u"&#39;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+std::u16string element(std::u16string_view tag, std::u16string_view text,
+                       std::u16string_view attributes = u"") {
+    return u"<" + std::u16string(tag) + std::u16string(attributes) + u">" + escaped(text) + u"</" +
+           std::u16string(tag) + u">";
+}
+
+}  // namespace
+
+std::u16string sheetAsTabSeparated(const CalculationSheet& sheet) {
+    std::u16string out;
+    const auto line = [&out](std::initializer_list<std::u16string_view> cells) {
+        bool first = true;
+        for (const std::u16string_view cell : cells) {
+            out += first ? u"" : u"\t";
+            out += cell;
+            first = false;
+        }
+        out += u'\n';
+    };
+    line({kSheetTitle});
+    line({sheet.dateTime});
+    line({std::u16string_view(kNameAndVersion)});
+    line({kHeader[0], kHeader[1], kHeader[2], kHeader[3]});
+    for (const auto& row : tableRows(sheet)) {
+        line({row[0], row[1], row[2], row[3]});
+    }
+    line({kCoefficientLabel, sheet.coefficient});
+    line({kUsageRateLabel, sheet.usageRate});
+    if (!sheet.fault.empty()) {
+        line({sheet.fault});
+    }
+    return out;
+}
+
+std::u16string sheetAsHtml(const CalculationSheet& sheet) {
+    constexpr std::u16string_view number = u" align=\"right\"";
+    std::u16string out = u"<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">" +
+                         element(u"title", kSheetTitle) + u"</head>\n<body>\n" +
+                         element(u"h2", kSheetTitle) + u"\n" + element(u"p", sheet.dateTime) +
+                         u"\n" + element(u"p", std::u16string_view(kNameAndVersion)) + u"\n";
+    out +=
+        u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"6\""
+        u" style=\"border-collapse: collapse; margin-top: 12px\">\n<tr>";
+    for (const std::u16string_view heading : kHeader) {
+        out += element(u"th", heading);
+    }
+    out += u"</tr>\n";
+    for (const auto& row : tableRows(sheet)) {
+        out += u"<tr>" + element(u"td", row[0]) + element(u"td", row[1], number) +
+               element(u"td", row[2], number) + element(u"td", row[3], number) + u"</tr>\n";
+    }
+    for (const auto& [label, value] : {std::pair{kCoefficientLabel, &sheet.coefficient},
+                                       std::pair{kUsageRateLabel, &sheet.usageRate}}) {
+        out += u"<tr>" + element(u"td", label, u" colspan=\"3\"") + element(u"td", *value, number) +
+               u"</tr>\n";
+    }
+    out += u"</table>\n";
+    if (!sheet.fault.empty()) {
+        out += element(u"p", sheet.fault) + u"\n";
+    }
+    out += u"</body></html>\n";
+    return out;
+}
+
+}  // namespace quotara
