@@ -30,3 +30,21 @@ install_build_deps() {
   apt_as_root update -qq
   apt_as_root build-dep -y -qq "${profiles[@]}" ./ >/dev/null
 }
+
+# generate_locales LABEL NAME...: generates those of the locales (zh_CN.UTF-8...) that are not
+# yet; glibc takes only generated ones.
+generate_locales() {
+  local label=$1
+  shift
+  local generate=() name
+  for name in "$@"; do
+    locale -a 2>/dev/null | grep -qix "${name/UTF-8/utf8}" || generate+=("$name")
+  done
+  [[ ${#generate[@]} -gt 0 ]] || return 0
+  echo "$label: generating the locales ${generate[*]}"
+  for name in "${generate[@]}"; do
+    "${as_root[@]}" sed -i "s/^# *\(${name} UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^${name} UTF-8" /etc/locale.gen || echo "${name} UTF-8" | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
+  done
+  "${as_root[@]}" locale-gen >/dev/null
+}

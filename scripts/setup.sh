@@ -12,17 +12,5 @@ profiles=(pkg.quotara.devtools pkg.quotara.desktoptests)
 [[ ${QUOTARA_QT_MAJOR:-6} != 5 ]] || profiles+=(pkg.quotara.qt5)
 install_build_deps setup "${profiles[@]}"
 
-# The desktop tests start the program with LC_ALL set to these; glibc takes only generated ones.
-locales=(de_DE.UTF-8 en_US.UTF-8 zh_CN.UTF-8)
-generate=()
-for name in "${locales[@]}"; do
-  locale -a 2>/dev/null | grep -qix "${name/UTF-8/utf8}" || generate+=("$name")
-done
-if [[ ${#generate[@]} -gt 0 ]]; then
-  echo "setup: generating the locales ${generate[*]}"
-  for name in "${generate[@]}"; do
-    "${as_root[@]}" sed -i "s/^# *\(${name} UTF-8\)/\1/" /etc/locale.gen
-    grep -q "^${name} UTF-8" /etc/locale.gen || echo "${name} UTF-8" | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
-  done
-  "${as_root[@]}" locale-gen >/dev/null
-fi
+# The desktop tests start the program with LC_ALL set to these.
+generate_locales setup de_DE.UTF-8 en_US.UTF-8 zh_CN.UTF-8

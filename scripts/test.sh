@@ -6,7 +6,8 @@ scripts/setup.sh
 scripts/build.sh
 ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure -j"$(nproc)"
 
-# The web edition: the toolkit-free unit tests under Node, then the page in Chromium.
+# The web edition: the toolkit-free unit tests under Node, then the page in Chromium, Firefox
+# and WebKit.
 scripts/web.sh >/dev/null
 ctest --test-dir "${WEB_BUILD_DIR:-build-web}" --output-on-failure -j"$(nproc)"
 QUOTARA_RELEASE=$(realpath "${WEB_BUILD_DIR:-build-web}/release.json")

@@ -6,6 +6,8 @@ cd "$(dirname "$0")/.."
 
 source scripts/apt.sh
 install_build_deps web pkg.quotara.web
+# WebKitGTK takes the browser's language from its locale: the tests run it as a Chinese user's.
+generate_locales web zh_CN.UTF-8
 
 # Debian's emscripten finds Node's acorn only through NODE_PATH.
 export NODE_PATH=/usr/share/nodejs
