@@ -43,6 +43,9 @@ chroot_enter() {
   chroot_dirs+=("$dir")
   mount -t proc proc "$dir/proc"
   mount --bind /dev "$dir/dev"
+  # Where / is a shared mount (as systemd makes it), what is mounted below the bound /dev would
+  # also appear below this machine's /dev, and unmounting it here would unmount it there.
+  mount --make-private "$dir/dev"
   mount --bind /dev/pts "$dir/dev/pts"
   mount -t tmpfs tmpfs "$dir/dev/shm"
   cp /etc/resolv.conf "$dir/etc/resolv.conf"
@@ -80,7 +83,11 @@ chroot_leave() {
   done
   # Deepest first; as /proc/mounts lists them.
   mounts=$(awk -v dir="$dir/" 'index($2, dir) == 1 { print $2 }' /proc/mounts | sort -r)
-  if [[ -n $mounts ]]; then xargs -n 1 umount <<<"$mounts"; fi
+  # One still busy is detached now and goes when its last user does; chroot_remove checks.
+  local mount
+  while read -r mount; do
+    [[ -z $mount ]] || umount "$mount" 2>/dev/null || umount --lazy "$mount" || true
+  done <<<"$mounts"
 }
 
 # chroot_remove DIR: leaves the chroot and deletes it; never while anything is mounted there.

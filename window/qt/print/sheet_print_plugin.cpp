@@ -106,6 +106,9 @@ bool paintSheet(QPrinter& printer, const QString& html, const QFont& font) {
     QFont unshaped = font;
     unshaped.setStyleStrategy(QFont::PreferNoShaping);
     document.setDefaultFont(unshaped);
+    // Qt 5.15.2 sizes a table's columns below their texts' width, which then break after
+    // every ideograph; a cell's text on one line is what a reader expects anyway.
+    document.setDefaultStyleSheet(QStringLiteral("th, td { white-space: nowrap }"));
     document.setHtml(html);
     document.documentLayout()->setPaintDevice(&printer);
     document.setPageSize(printer.pageRect(QPrinter::DevicePixel).size());
