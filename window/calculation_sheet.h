@@ -70,7 +70,9 @@ struct SheetTable {
 [[nodiscard]] std::u16string sheetAsTabSeparated(const CalculationSheet& sheet);
 
 // An HTML document with the title and date above a <table>, for word processors; every text
-// escaped.
-[[nodiscard]] std::u16string sheetAsHtml(const CalculationSheet& sheet);
+// escaped. Without `inlineStyle` the table's look is left to its border, cellspacing and
+// cellpadding attributes, for a page whose Content-Security-Policy forbids inline styles:
+// Chromium checks the markup a page puts on the clipboard against it.
+[[nodiscard]] std::u16string sheetAsHtml(const CalculationSheet& sheet, bool inlineStyle = true);
 
 }  // namespace quotara

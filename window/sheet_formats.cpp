@@ -96,15 +96,17 @@ std::u16string sheetAsTabSeparated(const CalculationSheet& sheet) {
     return out;
 }
 
-std::u16string sheetAsHtml(const CalculationSheet& sheet) {
+std::u16string sheetAsHtml(const CalculationSheet& sheet, bool inlineStyle) {
     constexpr std::u16string_view number = u" align=\"right\"";
     std::u16string out = u"<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">" +
                          element(u"title", kSheetTitle) + u"</head>\n<body>\n" +
                          element(u"h2", kSheetTitle) + u"\n" + element(u"p", sheet.dateTime) +
                          u"\n" + element(u"p", std::u16string_view(kNameAndVersion)) + u"\n";
-    out +=
-        u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"6\""
-        u" style=\"border-collapse: collapse; margin-top: 12px\">\n<tr>";
+    out += u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"6\"";
+    if (inlineStyle) {
+        out += u" style=\"border-collapse: collapse; margin-top: 12px\"";
+    }
+    out += u">\n<tr>";
     const SheetTable table = sheetTable(sheet);
     for (const std::u16string_view heading : table.header) {
         out += element(u"th", heading);

@@ -60,6 +60,11 @@ TEST(Sheet, WorkedExamplePastesAsRowsAndAsAnHtmlTable) {
     EXPECT_TRUE(contains(html, u"<td align=\"right\">90.90909</td></tr>\n</table>"));
     EXPECT_LT(html.find(u"<p>2025-03-08 09:30</p>"), html.find(u"<table"));
     EXPECT_FALSE(contains(html, u"计算出错"));
+    // Under a policy against inline styles the table keeps its borders by attributes alone.
+    const std::u16string plain = sheetAsHtml(sheet, false);
+    EXPECT_FALSE(contains(plain, u"style"));
+    EXPECT_TRUE(contains(plain, u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"6\">"));
+    EXPECT_TRUE(contains(plain, u"<td align=\"right\">90.90909</td></tr>\n</table>"));
     // Every text goes into the HTML escaped, the caller's date too.
     const std::u16string odd = sheetAsHtml(sheetOf(w, u"<b>8 & 9 \"Mar\" '25</b>"));
     EXPECT_TRUE(contains(odd, u"<p>&lt;b&gt;8 &amp; 9 &quot;Mar&quot; &#39;25&lt;/b&gt;</p>"));

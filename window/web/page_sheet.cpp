@@ -3,8 +3,6 @@
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
-#include <cstring>
-#include <ctime>
 #include <optional>
 #include <string>
 
@@ -49,6 +47,14 @@ EM_ASYNC_JS(int, quotara_write_clipboard, (const char16_t* text, const char16_t*
     }
 });
 
+// The browser's local time as yyyy-MM-dd HH:mm, into `size` bytes.
+EM_JS(void, quotara_local_date_time, (char16_t* text, int size), {
+    const now = new Date();
+    const two = number => String(number).padStart(2, "0");
+    stringToUTF16(now.getFullYear() + "-" + two(now.getMonth() + 1) + "-" + two(now.getDate()) +
+                  " " + two(now.getHours()) + ":" + two(now.getMinutes()), text, size);
+});
+
 // The page's guard lets the beforeprint that print() raises pass: the sheet is in place already.
 EM_JS(void, quotara_open_print, (), {
     Module["printingSheet"] = true;
@@ -67,17 +73,15 @@ namespace {
 
 using emscripten::val;
 
+constexpr int kDateTimeLength = 16;  // yyyy-MM-dd HH:mm
 constexpr std::u16string_view kClipboardFailure =
     u"无法写入剪贴板，计算表没有复制。\n请允许本页面使用剪贴板后再试，或用“打印计算表”。";
 
 // The browser's local time, as the desktop writes it.
 std::u16string localDateTime() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[32];
-    const std::size_t length = std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
-    return {text, text + length};
+    char16_t text[kDateTimeLength + 1] = {};
+    quotara_local_date_time(text, sizeof text);
+    return text;
 }
 
 val document() {
@@ -103,12 +107,8 @@ val freshSection() {
     return section;
 }
 
-val tableRow(val& parent) {
-    return parent.call<val>("insertRow");
-}
-
-// The table through DOM calls, every text as text: the page's policy refuses the style
-// attribute sheetAsHtml carries for word processors.
+// The table through DOM calls, every text as text: sheetAsHtml's is a whole document, for the
+// clipboard.
 void showSheet(const CalculationSheet& sheet) {
     val section = freshSection();
     section.call<void>("append", textElement("p", sheet.dateTime));
@@ -117,20 +117,20 @@ void showSheet(const CalculationSheet& sheet) {
     val d = document();
     val element = createElement(d, "table");
     val head = element.call<val>("createTHead");
-    val headings = tableRow(head);
+    val headings = head.call<val>("insertRow");
     for (const std::u16string_view heading : table.header) {
         headings.call<void>("append", textElement("th", std::u16string(heading)));
     }
     val body = element.call<val>("createTBody");
     for (const auto& cells : table.rows) {
-        val row = tableRow(body);
+        val row = body.call<val>("insertRow");
         row.call<void>("append", textElement("td", cells[0]));
         for (std::size_t i = 1; i < cells.size(); ++i) {
             row.call<void>("append", textElement("td", cells[i], "number"));
         }
     }
     for (const auto& [label, value] : table.summary) {
-        val row = tableRow(body);
+        val row = body.call<val>("insertRow");
         val labelCell = textElement("td", std::u16string(label));
         labelCell.set("colSpan", 3);
         row.call<void>("append", labelCell);
@@ -180,7 +180,7 @@ void copySheet(const HandlerContext& context) {
         return;
     }
     const std::u16string text = sheetAsTabSeparated(*sheet);
-    const std::u16string html = sheetAsHtml(*sheet);
+    const std::u16string html = sheetAsHtml(*sheet, false);
     if (quotara_write_clipboard(text.c_str(), html.c_str()) == 0) {
         context.messages.show(kClipboardFailure, kWarningStyle, u"");
     }
