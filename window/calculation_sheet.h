@@ -3,8 +3,12 @@
 // desktop and the browser edition put out the same table.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <variant>
 #include <vector>
 
 #include "entry_reading.h"
@@ -39,12 +43,36 @@ inline constexpr std::u16string_view kSheetTitle = u"公摊面积计算表";
 [[nodiscard]] Step<CalculationSheet> calculationSheet(const HandlerContext& context,
                                                       std::u16string_view dateTime);
 
+// Why a sheet read without a box could not be made: 计算's warning, and the entry it is about.
+struct SheetProblem {
+    std::u16string warning;
+    std::optional<Field> entry;  // none where the warning names a control itself
+    std::optional<Field> focus;  // where 计算 would put the focus (Option2: choose a count first)
+};
+
+// As calculationSheet, for a print that cannot wait for a box: shows nothing, moves no focus
+// and writes no field; what would have stopped it comes back as a problem instead.
+[[nodiscard]] std::variant<CalculationSheet, SheetProblem> calculationSheetWithoutBox(
+    FieldModel& fields, char16_t decimalSeparator, std::u16string_view dateTime);
+
+// The sheet as a table of texts, from which every form of it is made: the four column headings,
+// one row per household then the totals row, and two rows of a label over three columns and a
+// value (K and the usage rate).
+struct SheetTable {
+    std::array<std::u16string_view, 4> header;
+    std::vector<std::array<std::u16string, 4>> rows;
+    std::array<std::pair<std::u16string_view, std::u16string>, 2> summary;
+};
+[[nodiscard]] SheetTable sheetTable(const CalculationSheet& sheet);
+
 // Tab-separated rows (title, date, program, header, households, totals, K, rate, fault) that a
 // spreadsheet pastes as cells. Lines end in LF.
 [[nodiscard]] std::u16string sheetAsTabSeparated(const CalculationSheet& sheet);
 
 // An HTML document with the title and date above a <table>, for word processors; every text
-// escaped.
-[[nodiscard]] std::u16string sheetAsHtml(const CalculationSheet& sheet);
+// escaped. Without `inlineStyle` the table's look is left to its border, cellspacing and
+// cellpadding attributes, for a page whose Content-Security-Policy forbids inline styles:
+// Chromium checks the markup a page puts on the clipboard against it.
+[[nodiscard]] std::u16string sheetAsHtml(const CalculationSheet& sheet, bool inlineStyle = true);
 
 }  // namespace quotara

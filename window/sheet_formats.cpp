@@ -19,19 +19,6 @@ std::u16string householdLabel(std::size_t index) {
     return u"第" + std::u16string(1, static_cast<char16_t>(u'1' + index)) + u"户";
 }
 
-// The rows of the table proper, label first: households, then the totals.
-std::vector<std::array<std::u16string, 4>> tableRows(const CalculationSheet& sheet) {
-    std::vector<std::array<std::u16string, 4>> rows;
-    for (std::size_t i = 0; i < sheet.households.size(); ++i) {
-        const SheetHousehold& household = sheet.households[i];
-        rows.push_back(
-            {householdLabel(i), household.usableArea, household.share, household.buildingArea});
-    }
-    rows.push_back(
-        {std::u16string(kTotalsLabel), sheet.usableSum, sheet.coreArea, sheet.totalArea});
-    return rows;
-}
-
 std::u16string escaped(std::u16string_view text) {
     std::u16string out;
     for (const char16_t c : text) {
@@ -66,6 +53,21 @@ std::u16string element(std::u16string_view tag, std::u16string_view text,
 
 }  // namespace
 
+SheetTable sheetTable(const CalculationSheet& sheet) {
+    SheetTable table{
+        kHeader,
+        {},
+        {{{kCoefficientLabel, sheet.coefficient}, {kUsageRateLabel, sheet.usageRate}}}};
+    for (std::size_t i = 0; i < sheet.households.size(); ++i) {
+        const SheetHousehold& household = sheet.households[i];
+        table.rows.push_back(
+            {householdLabel(i), household.usableArea, household.share, household.buildingArea});
+    }
+    table.rows.push_back(
+        {std::u16string(kTotalsLabel), sheet.usableSum, sheet.coreArea, sheet.totalArea});
+    return table;
+}
+
 std::u16string sheetAsTabSeparated(const CalculationSheet& sheet) {
     std::u16string out;
     const auto line = [&out](std::initializer_list<std::u16string_view> cells) {
@@ -80,38 +82,42 @@ std::u16string sheetAsTabSeparated(const CalculationSheet& sheet) {
     line({kSheetTitle});
     line({sheet.dateTime});
     line({std::u16string_view(kNameAndVersion)});
-    line({kHeader[0], kHeader[1], kHeader[2], kHeader[3]});
-    for (const auto& row : tableRows(sheet)) {
+    const SheetTable table = sheetTable(sheet);
+    line({table.header[0], table.header[1], table.header[2], table.header[3]});
+    for (const auto& row : table.rows) {
         line({row[0], row[1], row[2], row[3]});
     }
-    line({kCoefficientLabel, sheet.coefficient});
-    line({kUsageRateLabel, sheet.usageRate});
+    for (const auto& [label, value] : table.summary) {
+        line({label, value});
+    }
     if (!sheet.fault.empty()) {
         line({sheet.fault});
     }
     return out;
 }
 
-std::u16string sheetAsHtml(const CalculationSheet& sheet) {
+std::u16string sheetAsHtml(const CalculationSheet& sheet, bool inlineStyle) {
     constexpr std::u16string_view number = u" align=\"right\"";
     std::u16string out = u"<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">" +
                          element(u"title", kSheetTitle) + u"</head>\n<body>\n" +
                          element(u"h2", kSheetTitle) + u"\n" + element(u"p", sheet.dateTime) +
                          u"\n" + element(u"p", std::u16string_view(kNameAndVersion)) + u"\n";
-    out +=
-        u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"6\""
-        u" style=\"border-collapse: collapse; margin-top: 12px\">\n<tr>";
-    for (const std::u16string_view heading : kHeader) {
+    out += u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"6\"";
+    if (inlineStyle) {
+        out += u" style=\"border-collapse: collapse; margin-top: 12px\"";
+    }
+    out += u">\n<tr>";
+    const SheetTable table = sheetTable(sheet);
+    for (const std::u16string_view heading : table.header) {
         out += element(u"th", heading);
     }
     out += u"</tr>\n";
-    for (const auto& row : tableRows(sheet)) {
+    for (const auto& row : table.rows) {
         out += u"<tr>" + element(u"td", row[0]) + element(u"td", row[1], number) +
                element(u"td", row[2], number) + element(u"td", row[3], number) + u"</tr>\n";
     }
-    for (const auto& [label, value] : {std::pair{kCoefficientLabel, &sheet.coefficient},
-                                       std::pair{kUsageRateLabel, &sheet.usageRate}}) {
-        out += u"<tr>" + element(u"td", label, u" colspan=\"3\"") + element(u"td", *value, number) +
+    for (const auto& [label, value] : table.summary) {
+        out += u"<tr>" + element(u"td", label, u" colspan=\"3\"") + element(u"td", value, number) +
                u"</tr>\n";
     }
     out += u"</table>\n";

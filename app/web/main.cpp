@@ -1,6 +1,7 @@
 // Quotara in a web browser: builds the page from the window's description, binds the nine
-// clicks to their handlers and hands the page to the user. Runs once, when the page loads;
-// the handlers then run on the clicks, each to its end (Asyncify waits out a message).
+// clicks to their handlers and the calculation sheet's two buttons to theirs, and hands the page
+// to the user. Runs once, when the page loads; the handlers then run on the clicks, each to its
+// end (Asyncify waits out a message).
 #include <emscripten/emscripten.h>
 #include <emscripten/val.h>
 
@@ -9,6 +10,7 @@
 
 #include "handlers.h"
 #include "page_builder.h"
+#include "page_sheet.h"
 #include "results_announcement.h"
 #include "web_field_model.h"
 #include "web_message_service.h"
@@ -35,21 +37,22 @@ EM_JS(int, quotara_decimal_separator, (), {
     return 46;
 });
 
-// A click on the control runs binding number `index`, one handler at a time: while a handler
-// runs or waits for its message box, a bound click is dropped, as the desktop's modal box drops
-// it. The dialog alone cannot tell: it closes some milliseconds before the waiting handler goes
-// on, and a second handler started in that gap corrupts the first one's suspended stack.
-// Dropping cancels the default too, so that no count button ends up chosen without its handler.
-// The second click of a double click is dropped as well: 确定 lies over 计算, and a double click
-// on it must not press 计算 once the box has gone.
-EM_JS(void, quotara_bind_click, (const char* control, int index), {
+// A click on the control runs `index` through the exported function `handler`, one handler at a
+// time: while a handler runs or waits for its message box, a bound click is dropped, as the
+// desktop's modal box drops it. The dialog alone cannot tell: it closes some milliseconds before
+// the waiting handler goes on, and a second handler started in that gap corrupts the first one's
+// suspended stack. Dropping cancels the default too, so that no count button ends up chosen
+// without its handler. The second click of a double click is dropped as well: 确定 lies over 计算,
+// and a double click on it must not press 计算 once the box has gone.
+EM_JS(void, quotara_bind_click, (const char* control, const char* handler, int index), {
+    const run = UTF8ToString(handler);
     document.getElementById(UTF8ToString(control)).addEventListener("click", event => {
         if (Module["handlerRunning"] || event.detail > 1) {
             event.preventDefault();
             return;
         }
         Module["handlerRunning"] = true;
-        ccall("quotara_click", null, ["number"], [index], {async: true});
+        ccall(run, null, ["number"], [index], {async: true});
     });
 });
 
@@ -66,6 +69,32 @@ EM_JS(void, quotara_guard_enter, (), {
         if (event.key === "Enter" && event.target instanceof HTMLButtonElement &&
             !event.target.closest("dialog")) {
             event.preventDefault();
+        }
+    }, true);
+});
+
+// A print shows the calculation sheet, never the window (the print style sheet). One the page
+// did not start, from the browser's menu, cannot wait for a box: the sheet is made as the
+// entries stand, a note in place of a warning. While a handler waits for its box no other may
+// run, and the note says to close the box first. Ctrl+P goes the way of 打印计算表, warning and
+// all.
+EM_JS(void, quotara_guard_print, (const char* section, const char* button), {
+    const sectionId = UTF8ToString(section);
+    const buttonId = UTF8ToString(button);
+    addEventListener("beforeprint", () => {
+        if (!Module["handlerRunning"]) {
+            ccall("quotara_prepare_print", null, [], []);
+        } else if (!Module["printingSheet"]) {
+            const note = document.createElement("p");
+            note.textContent = "请先关闭页面上的提示框，再打印计算表。";
+            document.getElementById(sectionId).replaceChildren(note);
+        }
+    });
+    document.addEventListener("keydown", event => {
+        if ((event.ctrlKey || event.metaKey) && !event.altKey && !event.shiftKey &&
+            event.key.toLowerCase() === "p") {
+            event.preventDefault();
+            document.getElementById(buttonId).click();
         }
     }, true);
 });
@@ -100,15 +129,33 @@ extern "C" EMSCRIPTEN_KEEPALIVE void quotara_click(int index) {
     quotara_handler_finished();
 }
 
+extern "C" EMSCRIPTEN_KEEPALIVE void quotara_sheet(int index) {
+    if (page && index >= 0 && static_cast<std::size_t>(index) < kSheetButtons.size()) {
+        kSheetButtons[static_cast<std::size_t>(index)].run(page->context);
+    }
+    quotara_handler_finished();
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void quotara_prepare_print() {
+    if (page) {
+        prepareSheetForPrint(page->fields, page->context.decimalSeparator);
+    }
+}
+
 int main() {
     val document = val::global("document");
     buildPage(document);
+    buildSheetControls(document);
     page.emplace(document);
     for (std::size_t i = 0; i < kClickBindings.size(); ++i) {
         const std::string control(kClickBindings[i].control);
-        quotara_bind_click(control.c_str(), static_cast<int>(i));
+        quotara_bind_click(control.c_str(), "quotara_click", static_cast<int>(i));
+    }
+    for (std::size_t i = 0; i < kSheetButtons.size(); ++i) {
+        quotara_bind_click(kSheetButtons[i].id, "quotara_sheet", static_cast<int>(i));
     }
     quotara_guard_enter();
+    quotara_guard_print(kSheetSectionId, kPrintButtonId);
     // The focus starts on the first household-count button, without choosing it.
     document.call<val>("getElementById", std::string("Option2")).call<void>("focus");
     quotara_mark_started();

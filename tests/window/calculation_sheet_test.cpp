@@ -60,6 +60,11 @@ TEST(Sheet, WorkedExamplePastesAsRowsAndAsAnHtmlTable) {
     EXPECT_TRUE(contains(html, u"<td align=\"right\">90.90909</td></tr>\n</table>"));
     EXPECT_LT(html.find(u"<p>2025-03-08 09:30</p>"), html.find(u"<table"));
     EXPECT_FALSE(contains(html, u"计算出错"));
+    // Under a policy against inline styles the table keeps its borders by attributes alone.
+    const std::u16string plain = sheetAsHtml(sheet, false);
+    EXPECT_FALSE(contains(plain, u"style"));
+    EXPECT_TRUE(contains(plain, u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"6\">"));
+    EXPECT_TRUE(contains(plain, u"<td align=\"right\">90.90909</td></tr>\n</table>"));
     // Every text goes into the HTML escaped, the caller's date too.
     const std::u16string odd = sheetAsHtml(sheetOf(w, u"<b>8 & 9 \"Mar\" '25</b>"));
     EXPECT_TRUE(contains(odd, u"<p>&lt;b&gt;8 &amp; 9 &quot;Mar&quot; &#39;25&lt;/b&gt;</p>"));
@@ -98,6 +103,62 @@ TEST(Sheet, ABadEntryWarnsAndFocusesLikeCalculateAndWritesNothing) {
     EXPECT_EQ(w.messages.shown[0].prompt, u"请输入数字！！");
     EXPECT_EQ(w.fields.focus(), Field::Text2);
     EXPECT_EQ(w.text(Field::produce1), u"old");
+}
+
+TEST(Sheet, WithoutABoxAnEntryThatStopsItIsNamedAndNothingMoves) {
+    struct Case {
+        int count;  // 0: none chosen
+        std::u16string core;
+        std::vector<std::u16string> usable;
+        std::u16string_view warning;
+        std::optional<Field> entry, focus;
+    };
+    const std::u16string_view notANumber = u"请输入数字！！";
+    const std::vector<Case> cases = {
+        {3, u"30", {u"60", u"6O", u"80"}, notANumber, Field::Text2, Field::Text2},
+        {0, u"30", {}, notANumber, Field::Text1, Field::Option2},
+        {0, u"3 0", {}, notANumber, Field::texta, Field::texta},
+        {2, u"1e39", {u"1", u"2"}, u"输入的数字太大，无法计算！！", Field::texta, Field::texta},
+    };
+    for (const Case& c : cases) {
+        RecordingWindow w;
+        if (c.count != 0) {
+            fill(w, c.count, c.core, c.usable);
+        } else {
+            w.type(Field::texta, c.core);
+        }
+        ASSERT_TRUE(w.fields.setFocus(Field::Option3));
+        w.fields.clearCalls();
+        const auto made = calculationSheetWithoutBox(w.fields, u'.', u"");
+        ASSERT_TRUE(std::holds_alternative<SheetProblem>(made)) << c.count << " " << c.core.size();
+        const SheetProblem& problem = std::get<SheetProblem>(made);
+        EXPECT_EQ(problem.warning, c.warning);
+        EXPECT_EQ(problem.entry, c.entry);
+        EXPECT_EQ(problem.focus, c.focus);
+        EXPECT_TRUE(w.messages.shown.empty());
+        EXPECT_EQ(w.fields.focus(), Field::Option3);
+        for (const MemoryFieldModel::Call& call : w.fields.calls()) {
+            EXPECT_TRUE(call.op == FieldOp::readText || call.op == FieldOp::readValue);
+        }
+    }
+
+    // A field that cannot be read: the message names the control, as 计算's would.
+    RecordingWindow missing;
+    fill(missing, 2, u"30", {u"60", u"70"});
+    missing.fields.failOn(FieldOp::readText, Field::Text2);
+    const auto made = calculationSheetWithoutBox(missing.fields, u'.', u"");
+    ASSERT_TRUE(std::holds_alternative<SheetProblem>(made));
+    EXPECT_TRUE(
+        std::get<SheetProblem>(made).warning.starts_with(u"操作未能完成：控件 Text2 的“读取文字”"));
+    EXPECT_EQ(std::get<SheetProblem>(made).entry, std::nullopt);
+
+    // Entries that make a sheet make the same one as with a box.
+    RecordingWindow good;
+    fill(good, 4, u"30", {u"60", u"70", u"80", u"90"});
+    const auto sheet = calculationSheetWithoutBox(good.fields, u'.', u"2025-03-08 09:30");
+    ASSERT_TRUE(std::holds_alternative<CalculationSheet>(sheet));
+    EXPECT_EQ(sheetAsTabSeparated(std::get<CalculationSheet>(sheet)),
+              sheetAsTabSeparated(sheetOf(good)));
 }
 
 // A number as a user might type it: any sign, 1 to 9 significant digits, exponents beyond the

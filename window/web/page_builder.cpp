@@ -8,6 +8,7 @@
 #include "fitted_text.h"
 #include "layout.h"
 #include "message_service.h"
+#include "page_elements.h"
 #include "page_layouts.h"
 #include "web_appearance.h"
 #include "web_field_model.h"
@@ -21,31 +22,10 @@ std::string px(int twips) {
     return std::to_string(twipsToPixels(twips)) + "px";
 }
 
-val create(val& document, const char* tag) {
-    return document.call<val>("createElement", std::string(tag));
-}
-
-void setAttribute(val& element, const char* name, std::string_view value) {
-    element.call<void>("setAttribute", std::string(name), std::string(value));
-}
-
-void setProperty(val& element, const char* name, const std::string& value) {
-    element["style"].call<void>("setProperty", std::string(name), value);
-}
-
-// The size goes in as the window's own, for the style sheet to use in the window layout; the
-// phone layout sets its own sizes.
-void applyFont(val& element, const FontSpec& font) {
-    val style = element["style"];
-    style.set("fontFamily", cssFontFamily(font.face));
-    setProperty(element, "--font-size", cssFontSize(font));
-    style.set("fontWeight", font.bold ? "700" : "400");
-}
-
 // A frame: a group named by its caption, the caption set into the top edge of an etched border,
 // and the children placed from the frame's outer corner, as on the desktop.
 val createFrame(val& document, const ControlSpec& row) {
-    val frame = create(document, "div");
+    val frame = createElement(document, "div");
     frame["classList"].call<void>("add", std::string("frame"));
     // The frame that holds the option buttons is their radio group.
     const bool holdsOptions = std::any_of(kControls.begin(), kControls.end(), [&](const auto& c) {
@@ -54,10 +34,10 @@ val createFrame(val& document, const ControlSpec& row) {
     setAttribute(frame, "role", holdsOptions ? "radiogroup" : "group");
     const std::string captionId = std::string(row.name) + "_caption";
     setAttribute(frame, "aria-labelledby", captionId);
-    val border = create(document, "div");
+    val border = createElement(document, "div");
     border["classList"].call<void>("add", std::string("border"));
     frame.call<void>("append", border);
-    val caption = create(document, "span");
+    val caption = createElement(document, "span");
     caption["classList"].call<void>("add", std::string("caption"));
     caption.set("id", captionId);
     caption.set("textContent", std::string(row.caption));  // spaces kept: white-space: pre
@@ -69,13 +49,13 @@ val createFrame(val& document, const ControlSpec& row) {
 
 // An option button: a radio input carrying the control name, inside the label that places it.
 val createOptionButton(val& document, const ControlSpec& row, val& input) {
-    val label = create(document, "label");
+    val label = createElement(document, "label");
     label["classList"].call<void>("add", std::string("option"));
-    input = create(document, "input");
+    input = createElement(document, "input");
     input.set("type", std::string("radio"));
     input.set("name", std::string("households"));
     input.set("id", std::string(row.name));
-    val caption = create(document, "span");
+    val caption = createElement(document, "span");
     caption.set("textContent", std::string(row.caption));
     label.call<void>("append", input);
     label.call<void>("append", caption);
@@ -86,7 +66,7 @@ val createControl(val& document, const ControlSpec& row) {
     switch (row.kind) {
         case ControlKind::pictureBox: {
             // The banner at its natural size from the top-left corner, never scaled.
-            val picture = create(document, "img");
+            val picture = createElement(document, "img");
             picture.set("src", document["body"]["dataset"]["banner"]);
             picture["classList"].call<void>("add", std::string("picture"));
             return picture;
@@ -94,7 +74,7 @@ val createControl(val& document, const ControlSpec& row) {
         case ControlKind::frame:
             return createFrame(document, row);
         case ControlKind::textBox: {
-            val box = create(document, "input");
+            val box = createElement(document, "input");
             box.set("type", std::string("text"));
             box.set("autocomplete", std::string("off"));
             box.set("spellcheck", false);
@@ -103,13 +83,13 @@ val createControl(val& document, const ControlSpec& row) {
             return box;
         }
         case ControlKind::label: {
-            val label = create(document, "span");
+            val label = createElement(document, "span");
             label["classList"].call<void>("add", std::string("label"));
             label.set("textContent", std::string(row.caption));
             return label;
         }
         case ControlKind::commandButton: {
-            val button = create(document, "button");
+            val button = createElement(document, "button");
             button.set("type", std::string("button"));
             button.set("textContent", std::string(row.caption));
             return button;
@@ -117,33 +97,33 @@ val createControl(val& document, const ControlSpec& row) {
         case ControlKind::optionButton:
             break;
     }
-    return create(document, "div");
+    return createElement(document, "div");
 }
 
 // The place as the window layout's, for the style sheet to use there: inline left and top would
 // beat the phone layout's rules.
 void place(val& element, const ControlSpec& row) {
-    setProperty(element, "--left", px(row.left));
-    setProperty(element, "--top", px(row.top));
-    setProperty(element, "--width", px(row.width));
-    setProperty(element, "--height", px(row.height));
+    setStyleProperty(element, "--left", px(row.left));
+    setStyleProperty(element, "--top", px(row.top));
+    setStyleProperty(element, "--width", px(row.width));
+    setStyleProperty(element, "--height", px(row.height));
 }
 
 // The warning box: icon, prompt and one 确定 button; no title.
 val createMessageDialog(val& document) {
-    val dialog = create(document, "dialog");
+    val dialog = createElement(document, "dialog");
     dialog.set("id", std::string("message"));
     setAttribute(dialog, "role", "alertdialog");
     setAttribute(dialog, "aria-labelledby", "messageText");
     applyFont(dialog, kForm1.font);
-    val icon = create(document, "div");
+    val icon = createElement(document, "div");
     icon["classList"].call<void>("add", std::string("icon"));
     setAttribute(icon, "aria-hidden", "true");
-    val text = create(document, "p");
+    val text = createElement(document, "p");
     text.set("id", std::string("messageText"));
-    val buttons = create(document, "div");
+    val buttons = createElement(document, "div");
     buttons["classList"].call<void>("add", std::string("buttons"));
-    val ok = create(document, "button");
+    val ok = createElement(document, "button");
     ok.set("type", std::string("button"));
     ok.set("id", std::string("messageOk"));
     ok.set("textContent", std::string(kOkCaption));
@@ -156,7 +136,7 @@ val createMessageDialog(val& document) {
 
 // Where screen readers hear, politely, what a calculation wrote; never seen.
 val createLiveRegion(val& document) {
-    val region = create(document, "div");
+    val region = createElement(document, "div");
     region.set("id", std::string(kLiveRegionId));
     setAttribute(region, "aria-live", "polite");
     setAttribute(region, "aria-atomic", "true");
@@ -169,11 +149,11 @@ val createLiveRegion(val& document) {
 void buildPage(val document) {
     document.set("title", std::string(kForm1.caption));
 
-    val form = create(document, "main");
+    val form = createElement(document, "main");
     form.set("id", std::string(kForm1.name));
     setAttribute(form, "aria-label", kForm1.caption);
-    setProperty(form, "--width", px(kForm1.clientWidth));
-    setProperty(form, "--height", px(kForm1.clientHeight));
+    setStyleProperty(form, "--width", px(kForm1.clientWidth));
+    setStyleProperty(form, "--height", px(kForm1.clientHeight));
     form["style"].set("backgroundColor", cssColor(kForm1.backColor));
     applyFont(form, kForm1.font);
 

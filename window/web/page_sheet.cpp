@@ -1,0 +1,238 @@
+#include "page_sheet.h"
+
+#include <emscripten/emscripten.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "calculation_sheet.h"
+#include "page_elements.h"
+#include "release.h"
+#include "web_appearance.h"
+
+namespace {
+
+// Both forms in one write, through the Clipboard API; where a browser lacks it, through a copy
+// event. Either starts within the click, as browsers require. Answers whether the clipboard
+// took them.
+// clang-format off
+EM_ASYNC_JS(int, quotara_write_clipboard, (const char16_t* text, const char16_t* html), {
+    const plain = UTF16ToString(text);
+    const markup = UTF16ToString(html);
+    try {
+        if (navigator.clipboard && navigator.clipboard.write && typeof ClipboardItem === "function") {
+            await navigator.clipboard.write([new ClipboardItem({
+                "text/plain": new Blob([plain], {type: "text/plain"}),
+                "text/html": new Blob([markup], {type: "text/html"}),
+            })]);
+            return 1;
+        }
+        let written = false;
+        const put = event => {
+            event.clipboardData.setData("text/plain", plain);
+            event.clipboardData.setData("text/html", markup);
+            event.preventDefault();
+            written = true;
+        };
+        document.addEventListener("copy", put);
+        try {
+            document.execCommand("copy");
+        } finally {
+            document.removeEventListener("copy", put);
+        }
+        return written ? 1 : 0;
+    } catch (error) {
+        return 0;
+    }
+});
+
+// The browser's local time as yyyy-MM-dd HH:mm, into `size` bytes.
+EM_JS(void, quotara_local_date_time, (char16_t* text, int size), {
+    const now = new Date();
+    const two = number => String(number).padStart(2, "0");
+    stringToUTF16(now.getFullYear() + "-" + two(now.getMonth() + 1) + "-" + two(now.getDate()) +
+                  " " + two(now.getHours()) + ":" + two(now.getMinutes()), text, size);
+});
+
+// The page's guard lets the beforeprint that print() raises pass: the sheet is in place already.
+EM_JS(void, quotara_open_print, (), {
+    Module["printingSheet"] = true;
+    try {
+        print();
+    } finally {
+        Module["printingSheet"] = false;
+    }
+});
+// clang-format on
+
+}  // namespace
+
+namespace quotara {
+namespace {
+
+using emscripten::val;
+
+constexpr int kDateTimeLength = 16;  // yyyy-MM-dd HH:mm
+constexpr std::u16string_view kClipboardFailure =
+    u"无法写入剪贴板，计算表没有复制。\n请允许本页面使用剪贴板后再试，或用“打印计算表”。";
+
+// The browser's local time, as the desktop writes it.
+std::u16string localDateTime() {
+    char16_t text[kDateTimeLength + 1] = {};
+    quotara_local_date_time(text, sizeof text);
+    return text;
+}
+
+val document() {
+    return val::global("document");
+}
+
+template <typename Text>
+val textElement(const char* tag, const Text& text, const char* className = nullptr) {
+    val d = document();
+    val element = createElement(d, tag);
+    element.set("textContent", text);
+    if (className != nullptr) {
+        element.set("className", std::string(className));
+    }
+    return element;
+}
+
+// Empties the print section and starts it with the title.
+val freshSection() {
+    val section = document().call<val>("getElementById", std::string(kSheetSectionId));
+    section.call<void>("replaceChildren");
+    section.call<void>("append", textElement("h1", std::u16string(kSheetTitle)));
+    return section;
+}
+
+// The table through DOM calls, every text as text: sheetAsHtml's is a whole document, for the
+// clipboard.
+void showSheet(const CalculationSheet& sheet) {
+    val section = freshSection();
+    section.call<void>("append", textElement("p", sheet.dateTime));
+    section.call<void>("append", textElement("p", std::u16string(kNameAndVersion)));
+    const SheetTable table = sheetTable(sheet);
+    val d = document();
+    val element = createElement(d, "table");
+    val head = element.call<val>("createTHead");
+    val headings = head.call<val>("insertRow");
+    for (const std::u16string_view heading : table.header) {
+        headings.call<void>("append", textElement("th", std::u16string(heading)));
+    }
+    val body = element.call<val>("createTBody");
+    for (const auto& cells : table.rows) {
+        val row = body.call<val>("insertRow");
+        row.call<void>("append", textElement("td", cells[0]));
+        for (std::size_t i = 1; i < cells.size(); ++i) {
+            row.call<void>("append", textElement("td", cells[i], "number"));
+        }
+    }
+    for (const auto& [label, value] : table.summary) {
+        val row = body.call<val>("insertRow");
+        val labelCell = textElement("td", std::u16string(label));
+        labelCell.set("colSpan", 3);
+        row.call<void>("append", labelCell);
+        row.call<void>("append", textElement("td", value, "number"));
+    }
+    section.call<void>("append", element);
+    if (!sheet.fault.empty()) {
+        section.call<void>("append", textElement("p", sheet.fault));
+    }
+}
+
+std::string captionOf(std::string_view control, bool accessible) {
+    const auto row = std::find_if(kControls.begin(), kControls.end(),
+                                  [&](const ControlSpec& c) { return c.name == control; });
+    return row == kControls.end() ? std::string(control)
+                                  : std::string(accessible ? row->accessibleName : row->caption);
+}
+
+// In place of the table: what stopped it, in 计算's words, and the entry they are about.
+void showProblem(const SheetProblem& problem) {
+    val section = freshSection();
+    section.call<void>("append", textElement("p", std::string("计算表未能生成：")));
+    val said = textElement("p", problem.warning);
+    if (problem.entry) {
+        said.call<void>("prepend", captionOf(fieldName(*problem.entry), true) + "：");
+    }
+    section.call<void>("append", said);
+    if (problem.focus && isOptionButton(*problem.focus)) {
+        section.call<void>("append", textElement("p", captionOf("Frame1", false)));
+    }
+    section.call<void>("append", textElement("p", std::string("请在页面上改正后再打印。")));
+}
+
+// As 计算 reads the entries; a failed field operation is told as after a click.
+std::optional<CalculationSheet> readSheet(const HandlerContext& context) {
+    Step<CalculationSheet> step = calculationSheet(context, localDateTime());
+    if (auto* stopped = std::get_if<Stopped>(&step)) {
+        reportOutcome(context, stopped->outcome);
+        return std::nullopt;
+    }
+    return std::get<CalculationSheet>(std::move(step));
+}
+
+void copySheet(const HandlerContext& context) {
+    const std::optional<CalculationSheet> sheet = readSheet(context);
+    if (!sheet) {
+        return;
+    }
+    const std::u16string text = sheetAsTabSeparated(*sheet);
+    const std::u16string html = sheetAsHtml(*sheet, false);
+    if (quotara_write_clipboard(text.c_str(), html.c_str()) == 0) {
+        context.messages.show(kClipboardFailure, kWarningStyle, u"");
+    }
+}
+
+void printSheet(const HandlerContext& context) {
+    const std::optional<CalculationSheet> sheet = readSheet(context);
+    if (!sheet) {
+        return;
+    }
+    showSheet(*sheet);
+    quotara_open_print();
+}
+
+}  // namespace
+
+const std::array<SheetButton, 2> kSheetButtons = {{
+    {"copySheet", "复制计算表", &copySheet},
+    {kPrintButtonId, "打印计算表", &printSheet},
+}};
+
+void buildSheetControls(val document) {
+    val group = createElement(document, "div");
+    group.set("id", std::string("sheetButtons"));
+    setAttribute(group, "role", "group");
+    group.call<void>("setAttribute", std::string("aria-label"), std::u16string(kSheetTitle));
+    // The column layout draws the buttons on the window's colour, as the end of the window.
+    setStyleProperty(group, "--back-color", cssColor(kForm1.backColor));
+    for (const SheetButton& row : kSheetButtons) {
+        val button = createElement(document, "button");
+        button.set("type", std::string("button"));
+        button.set("id", std::string(row.id));
+        button.set("textContent", std::string(row.caption));
+        applyFont(button, kForm1.font);
+        group.call<void>("append", button);
+    }
+    // The table is set in the window's Song face and size.
+    val section = createElement(document, "section");
+    section.set("id", std::string(kSheetSectionId));
+    applyFont(section, kForm1.font);
+    val body = document["body"];
+    body.call<void>("append", group);
+    body.call<void>("append", section);
+}
+
+void prepareSheetForPrint(FieldModel& fields, char16_t decimalSeparator) {
+    const auto made = calculationSheetWithoutBox(fields, decimalSeparator, localDateTime());
+    if (const auto* sheet = std::get_if<CalculationSheet>(&made)) {
+        showSheet(*sheet);
+    } else {
+        showProblem(std::get<SheetProblem>(made));
+    }
+}
+
+}  // namespace quotara
