@@ -24,17 +24,26 @@ using namespace quotara;
 
 // The decimal separator of the browser's language, as the desktop program takes the system's;
 // the point where the language is no tag Intl knows, such as "C" (WebKitGTK under the C locale).
+// Asked once: the first use of Intl loads locale data, tens of milliseconds.
 EM_JS(int, quotara_decimal_separator, (), {
-    try {
-        const [language] = Intl.getCanonicalLocales(navigator.language);
-        const parts = new Intl.NumberFormat(language).formatToParts(1.5);
-        const separator = parts.find(part => part.type === "decimal");
-        if (language && separator && separator.value.length === 1) {
-            return separator.value.charCodeAt(0);
+    if (Module["decimalSeparator"] === undefined) {
+        Module["decimalSeparator"] = 46;
+        try {
+            const [language] = Intl.getCanonicalLocales(navigator.language);
+            const parts = new Intl.NumberFormat(language).formatToParts(1.5);
+            const separator = parts.find(part => part.type === "decimal");
+            if (language && separator && separator.value.length === 1) {
+                Module["decimalSeparator"] = separator.value.charCodeAt(0);
+            }
+        } catch (error) {
         }
-    } catch (error) {
     }
-    return 46;
+    return Module["decimalSeparator"];
+});
+
+// Asks for it once the page has opened, not while it opens.
+EM_JS(void, quotara_learn_decimal_separator_soon, (), {
+    setTimeout(() => quotara_decimal_separator(), 0);
 });
 
 // A click on the control runs `index` through the exported function `handler`, one handler at a
@@ -111,17 +120,24 @@ char16_t browserDecimalSeparator() {
 
 // The running page: the field model and message box over it, and the handlers' context.
 struct Page {
-    explicit Page(const val& document)
-        : fields(document), context{fields, messages, browserDecimalSeparator()} {}
+    explicit Page(const val& document) : fields(document), context{fields, messages} {}
     WebFieldModel fields;
     WebMessageService messages;
     HandlerContext context;
 };
 std::optional<Page> page;
 
+// Each click takes the separator, which the first one asks for if the page has not yet.
+void learnDecimalSeparator() {
+    if (page) {
+        page->context.decimalSeparator = browserDecimalSeparator();
+    }
+}
+
 }  // namespace
 
 extern "C" EMSCRIPTEN_KEEPALIVE void quotara_click(int index) {
+    learnDecimalSeparator();
     if (page && index >= 0 && static_cast<std::size_t>(index) < kClickBindings.size()) {
         runClick(kClickBindings[static_cast<std::size_t>(index)], page->context);
         announceResults(page->fields);
@@ -130,6 +146,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void quotara_click(int index) {
 }
 
 extern "C" EMSCRIPTEN_KEEPALIVE void quotara_sheet(int index) {
+    learnDecimalSeparator();
     if (page && index >= 0 && static_cast<std::size_t>(index) < kSheetButtons.size()) {
         kSheetButtons[static_cast<std::size_t>(index)].run(page->context);
     }
@@ -137,6 +154,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void quotara_sheet(int index) {
 }
 
 extern "C" EMSCRIPTEN_KEEPALIVE void quotara_prepare_print() {
+    learnDecimalSeparator();
     if (page) {
         prepareSheetForPrint(page->fields, page->context.decimalSeparator);
     }
@@ -159,5 +177,6 @@ int main() {
     // The focus starts on the first household-count button, without choosing it.
     document.call<val>("getElementById", std::string("Option2")).call<void>("focus");
     quotara_mark_started();
+    quotara_learn_decimal_separator_soon();
     return 0;
 }

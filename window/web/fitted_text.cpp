@@ -16,6 +16,11 @@ EM_JS(void, quotara_fit_text, (const char* id, bool follow), {
     const step = 1 / 3;  // 0.25 pt
     const fit = () => {
         box.style.removeProperty("font-size");
+        // An empty field fits: no need to lay the page out to ask (as the page opens, that
+        // would be its whole first layout, done before the user may type).
+        if (box.value === "") {
+            return;
+        }
         const overflows = () => box.scrollWidth > box.clientWidth;
         if (!overflows()) {
             return;
