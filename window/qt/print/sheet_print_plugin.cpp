@@ -101,7 +101,7 @@ bool restoreCharacters(const QString& path, const QHash<char16_t, char16_t>& beh
 bool paintSheet(QPrinter& printer, const QString& html, const QFont& font) {
     QTextDocument document;
     // Shaped Latin text gets Noto CJK's localised digits, glyphs no code point maps to, which
-    // a PDF's text would then lack ("Quotara 0.97" reads "Quotara ."). The sheet's texts need
+    // a PDF's text would then lack (a version "1.23" reads "."). The sheet's texts need
     // no shaping: unshaped, every glyph is one the font maps a character to.
     QFont unshaped = font;
     unshaped.setStyleStrategy(QFont::PreferNoShaping);
