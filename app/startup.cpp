@@ -7,6 +7,7 @@
 #include <QImageReader>
 #include <QLocale>
 #include <QPixmap>
+#include <QTimer>
 #include <QTranslator>
 
 #include "appearance.h"
@@ -22,6 +23,46 @@ static void initIconResources() {
 }
 
 namespace quotara {
+namespace {
+
+// Every size built into the resources, so that the window manager (_NET_WM_ICON) and the task
+// bar get each one the desktop has.
+QIcon programIcon() {
+    QIcon icon;
+    const QDir icons(QStringLiteral(":/quotara/icons"), QStringLiteral("quotara-*.png"));
+    for (const QString& name : icons.entryList(QDir::Files)) {
+        // Read as the PNGs they are: left to recognise them, Qt loads every image format
+        // plugin (JPEG, SVG …) and their libraries, which costs start-up some 8 ms.
+        QImageReader png(icons.filePath(name), "png");
+        png.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImageReader(&png));
+    }
+    return icon;
+}
+
+// Gives the application its icon once the first window has painted. Decoding every size and
+// handing them to the window manager costs about a tenth of the start-up: the user sees the
+// window first, and the title bar and task bar take the icon a moment later.
+class IconAfterFirstPaint final : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->isWindow()) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            // After the paint and its flush to the screen, which this event starts.
+            QTimer::singleShot(0, this, [this] {
+                QApplication::setWindowIcon(programIcon());
+                deleteLater();
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
 
 void installApplicationIdentity() {
     QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationName));
@@ -41,18 +82,7 @@ void installChineseResources(QApplication& app) {
     }
     installChineseFontSubstitutes();
     initIconResources();
-    // Every size built into the resources, so that the window manager (_NET_WM_ICON) and
-    // the task bar get each one the desktop has.
-    QIcon icon;
-    const QDir icons(QStringLiteral(":/quotara/icons"), QStringLiteral("quotara-*.png"));
-    for (const QString& name : icons.entryList(QDir::Files)) {
-        // Read as the PNGs they are: left to recognise them, Qt loads every image format
-        // plugin (JPEG, SVG …) and their libraries, which costs start-up some 8 ms.
-        QImageReader png(icons.filePath(name), "png");
-        png.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImageReader(&png));
-    }
-    QApplication::setWindowIcon(icon);
+    app.installEventFilter(new IconAfterFirstPaint(&app));
 }
 
 MainWindow::MainWindow(char16_t decimalSeparator)

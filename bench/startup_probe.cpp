@@ -14,7 +14,9 @@
 
 namespace {
 
-// Quits once the window's first paint is done.
+// Quits once the window's first paint is done: the event loop stops at the end of the pass that
+// painted and flushed the window, so work a program leaves for after its first frame (setting
+// the window icon) is not counted: the user does not wait for it.
 class QuitOnPaint final : public QObject {
   public:
     using QObject::QObject;
@@ -22,7 +24,7 @@ class QuitOnPaint final : public QObject {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
-            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+            QCoreApplication::exit(0);
         }
         return QObject::eventFilter(watched, event);
     }

@@ -100,9 +100,9 @@ class StartupTest : public QObject {
             texts << action->text();
         }
         QVERIFY2(texts.join(u' ').contains(QStringLiteral("粘贴")), qPrintable(texts.join(u' ')));
-        const QIcon icon = window_->form().windowIcon();
-        QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
-        QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
+        // The icon comes once the window has painted.
+        QTRY_VERIFY(window_->form().windowIcon().availableSizes().contains(QSize(16, 16)));
+        QVERIFY(window_->form().windowIcon().availableSizes().contains(QSize(32, 32)));
     }
 
     void wholeSessionWithMouseAndKeyboard() {

@@ -50,21 +50,6 @@ QFont fontFor(const FontSpec& wanted) {
     return font;
 }
 
-// Frames as classic Windows draws them: an etched line around the frame with the caption
-// set into its top edge, so that the frame's children stand where their twips put them.
-// Qt's own styles put the caption above the line and would push it under the children.
-QString frameStyleSheet(std::uint32_t backColor) {
-    // The caption's own background hides the line behind it. It is raised a little because
-    // CJK faces carry a tall line box, which would otherwise reach into the controls below.
-    // Pixels, as everywhere in the window: a style sheet's em is the application's default
-    // font, which differs between desktops and between Qt 5 and Qt 6.
-    return QStringLiteral(
-               "QGroupBox { border: 2px groove palette(light); margin-top: 7px; padding: 0; }"
-               "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
-               " left: 6px; top: -3px; padding: 0 1px; background-color: %1; }")
-        .arg(systemColor(backColor).name());
-}
-
 void installChineseFontSubstitutes() {
     QFont::insertSubstitutions(
         QStringLiteral("宋体"),

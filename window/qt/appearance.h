@@ -24,10 +24,6 @@ void installDisplaySettings();
 // keeps the colour it was given, and records the code in the "systemBackColor" property.
 void applySystemColor(QWidget& widget, QPalette::ColorRole role, std::uint32_t code);
 
-// The style sheet that draws a frame with its caption set into the top edge of its border,
-// on a frame standing on a background of the given system colour.
-[[nodiscard]] QString frameStyleSheet(std::uint32_t backColor);
-
 // 宋体 and 黑体 with the given size and weight. Where those faces are missing, the substitutes
 // installed below stand in.
 [[nodiscard]] QFont fontFor(const FontSpec& wanted);

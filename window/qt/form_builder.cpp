@@ -1,6 +1,5 @@
 #include "form_builder.h"
 
-#include <QGroupBox>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +10,7 @@
 
 #include "accessibility.h"
 #include "appearance.h"
+#include "caption_frame.h"
 #include "count_button.h"
 #include "field_model.h"
 #include "fitted_text.h"
@@ -37,8 +37,7 @@ QWidget* createControl(const ControlSpec& row, QWidget* parent) {
             return picture;
         }
         case ControlKind::frame: {
-            auto* frame = new QGroupBox(caption, parent);
-            frame->setStyleSheet(frameStyleSheet(kForm1.backColor));
+            auto* frame = new CaptionFrame(caption, systemColor(kForm1.backColor), parent);
             // The spaces that place a caption on screen mean nothing read aloud.
             frame->setAccessibleName(caption.simplified());
             return frame;

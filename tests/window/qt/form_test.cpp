@@ -140,6 +140,34 @@ class FormTest : public QObject {
         QCOMPARE(underLargeFont, usual);
     }
 
+    void framesRunTheirBorderAllRoundAndHideItBehindTheCaption() {
+        for (const char* name : {"Frame1", "Frame2", "Frame3", "Frame4", "Frame5"}) {
+            auto* frame = child<QGroupBox>(*form_, QString::fromLatin1(name));
+            const QImage image = frame->grab().toImage();
+            const int right = image.width() - 1;
+            const int bottom = image.height() - 1;
+            const QColor backdrop = image.pixelColor(right, 0);
+            int line = 0;  // the border's top row, found at the frame's right end
+            while (line < bottom && image.pixelColor(right, line) == backdrop) {
+                ++line;
+            }
+            const QColor border = image.pixelColor(right, line);
+            QVERIFY2(line > 0 && line < bottom / 2, name);
+            for (const QPoint& edge : {QPoint(0, line), QPoint(0, bottom / 2),
+                                       QPoint(right / 2, bottom), QPoint(right, bottom / 2)}) {
+                QVERIFY2(image.pixelColor(edge) != backdrop, name);
+            }
+            // Across the caption the top row shows the backdrop and the text, never the line.
+            const int textEnd = QFontMetrics(frame->font()).horizontalAdvance(frame->title());
+            int dark = 0;
+            for (int x = 8; x < textEnd; ++x) {
+                QVERIFY2(image.pixelColor(x, line) != border, qPrintable(QString::number(x)));
+                dark += image.pixelColor(x, line).lightness() < 128 ? 1 : 0;
+            }
+            QVERIFY2(dark > 0, name);
+        }
+    }
+
     void frameFiveHeadingsStandOverTheirFields() {
         auto* frame = child<QGroupBox>(*form_, QStringLiteral("Frame5"));
         const QFontMetrics metrics(frame->font());
