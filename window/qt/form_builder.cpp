@@ -1,5 +1,6 @@
 #include "form_builder.h"
 
+#include <QApplication>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -79,11 +80,28 @@ QPalette::ColorRole backgroundRole(ControlKind kind) {
     }
 }
 
+// Each entry, as Qt makes it, lays its empty text out in the application's font before it takes
+// its own: a face the window never shows, loaded only for that. While the window is built, the
+// application's font is the window's; afterwards it is what it was, for message boxes and menus.
+class WindowFontWhileBuilding {
+  public:
+    explicit WindowFontWhileBuilding(const QFont& font) : saved_(QApplication::font()) {
+        QApplication::setFont(font);
+    }
+    ~WindowFontWhileBuilding() { QApplication::setFont(saved_); }
+    WindowFontWhileBuilding(const WindowFontWhileBuilding&) = delete;
+    WindowFontWhileBuilding& operator=(const WindowFontWhileBuilding&) = delete;
+
+  private:
+    QFont saved_;
+};
+
 }  // namespace
 
 std::unique_ptr<QWidget> buildForm1() {
     initBannerResource();
     installWindowAccessibility();
+    const WindowFontWhileBuilding windowFont(fontFor(kForm1.font));
     auto form = std::make_unique<QWidget>();
     form->setObjectName(toQString(kForm1.name));
     form->setWindowTitle(toQString(kForm1.caption));
