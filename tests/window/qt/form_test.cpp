@@ -134,10 +134,14 @@ class FormTest : public QObject {
         const int usual = borderRow(*form_);
         QVERIFY(usual > 0);
         const QFont desktops = QApplication::font();
-        QApplication::setFont(QFont(desktops.family(), 20));
+        const QFont large(desktops.family(), 20);
+        QApplication::setFont(large);
         const int underLargeFont = borderRow(*buildForm1());
+        // Message boxes and menus keep the desktop's font once the window is built.
+        const QFont afterBuilding = QApplication::font();
         QApplication::setFont(desktops);
         QCOMPARE(underLargeFont, usual);
+        QCOMPARE(afterBuilding, large);
     }
 
     void framesRunTheirBorderAllRoundAndHideItBehindTheCaption() {
