@@ -22,6 +22,12 @@ EM_JS(void, quotara_follow_layout_in_tab_order, (), {
         }
     };
     addEventListener("resize", follow);
+    // The resize event waits for the next frame; a Tab pressed before it still goes the new way.
+    addEventListener("keydown", event => {
+        if (event.key === "Tab") {
+            follow();
+        }
+    }, true);
     follow();
 });
 // clang-format on
