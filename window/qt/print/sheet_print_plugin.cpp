@@ -20,7 +20,6 @@ void setUpPage(QPrinter& printer) {
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-    printer.setDocName(QStringLiteral("公摊面积计算表"));
 }
 
 // Kangxi radicals and CJK radicals supplement: code points that CJK fonts often map to the
@@ -110,6 +109,8 @@ bool paintSheet(QPrinter& printer, const QString& html, const QFont& font) {
     // every ideograph; a cell's text on one line is what a reader expects anyway.
     document.setDefaultStyleSheet(QStringLiteral("th, td { white-space: nowrap }"));
     document.setHtml(html);
+    // The print job and the PDF are named by the sheet's own title.
+    printer.setDocName(document.metaInformation(QTextDocument::DocumentTitle));
     document.documentLayout()->setPaintDevice(&printer);
     document.setPageSize(printer.pageRect(QPrinter::DevicePixel).size());
     QPainter painter;
