@@ -57,11 +57,6 @@ chroot_run "$root" env "${facts[@]}" QUOTARA_LOCALE=zh_CN.UTF-8 QUOTARA_DECIMAL_
 
 chroot_run "$root" dpkg-query -L quotara >"$work/files"
 chroot_apt "$root" purge -y quotara
-left=()
-while read -r path; do
-  # A folder that another package also uses stays, rightly.
-  if [[ -e $root$path && $path != /. ]] && ! chroot_run "$root" dpkg-query -S "$path" >/dev/null 2>&1
-  then left+=("$path"); fi
-done <"$work/files"
-[[ ${#left[@]} -eq 0 ]] || { echo "FAIL: left after purge: ${left[*]}"; exit 1; }
+source tests/packaging/left_after_purge.sh
+nothing_left_after_purge "$work/files" "$root" chroot_run "$root"
 echo "debian11: installed, ran, warned in Chinese and purged without a trace"

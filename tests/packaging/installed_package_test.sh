@@ -50,10 +50,6 @@ assert 16 in sizes and 256 in sizes, f"hicolor sizes {sorted(sizes)}"
 print("icons: hicolor", " ".join(map(str, sorted(sizes))), "pixels, each its size")
 ICONS
 apt_as_root purge -y -qq quotara >/dev/null
-left=()
-while read -r path; do
-  # A folder that another package also uses stays, rightly.
-  if [[ -e $path && $path != /. ]] && ! dpkg-query -S "$path" >/dev/null 2>&1; then left+=("$path"); fi
-done <"$package_tmp/files"
-[[ ${#left[@]} -eq 0 ]] || { echo "FAIL: left after purge: ${left[*]}"; exit 1; }
+source tests/packaging/left_after_purge.sh
+nothing_left_after_purge "$package_tmp/files" ""
 echo "package: installed, ran, validated and purged without a trace"
