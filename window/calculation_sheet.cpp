@@ -1,6 +1,7 @@
 #include "calculation_sheet.h"
 
 #include <cmath>
+#include <utility>
 
 #include "number_text.h"
 
@@ -54,6 +55,16 @@ Step<CalculationSheet> calculationSheet(const HandlerContext& context,
         sheet.fault = faultPrompt(result.fault);
     }
     return sheet;
+}
+
+std::optional<CalculationSheet> sheetForCommand(const HandlerContext& context,
+                                                std::u16string_view dateTime) {
+    Step<CalculationSheet> step = calculationSheet(context, dateTime);
+    if (auto* stopped = std::get_if<Stopped>(&step)) {
+        reportOutcome(context, stopped->outcome);
+        return std::nullopt;
+    }
+    return std::get<CalculationSheet>(std::move(step));
 }
 
 }  // namespace quotara

@@ -35,6 +35,9 @@ struct CalculationSheet {
 };
 
 inline constexpr std::u16string_view kSheetTitle = u"公摊面积计算表";
+// The commands that hand the sheet over, as both editions name them.
+inline constexpr std::u16string_view kCopySheetCaption = u"复制计算表";
+inline constexpr std::u16string_view kPrintSheetCaption = u"打印计算表";
 
 // Reads the entries exactly as 计算 does, warning and focusing the same way, and apportions
 // them; writes no field. Building areas, total and rate are those 计算 writes, bit for bit;
@@ -42,6 +45,11 @@ inline constexpr std::u16string_view kSheetTitle = u"公摊面积计算表";
 // usable + share = building wherever single precision allows.
 [[nodiscard]] Step<CalculationSheet> calculationSheet(const HandlerContext& context,
                                                       std::u16string_view dateTime);
+
+// calculationSheet for a command that hands the sheet over: a failed field operation is told to
+// the user as after a click. None when reading stopped; the user has been told why.
+[[nodiscard]] std::optional<CalculationSheet> sheetForCommand(const HandlerContext& context,
+                                                              std::u16string_view dateTime);
 
 // Why a sheet read without a box could not be made: 计算's warning, and the entry it is about.
 struct SheetProblem {

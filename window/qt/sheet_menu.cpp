@@ -14,23 +14,28 @@
 
 #include "appearance.h"
 #include "layout.h"
+#include "qt_compat.h"
 #include "qt_text.h"
 
 namespace quotara {
 
 namespace {
 
+// The menu's command and the title of the file dialog it opens.
+constexpr std::u16string_view kExportPdfCaption = u"导出 PDF";
+
 struct SheetAction {
     const char* name;  // the action's object name
-    const char16_t* text;
+    std::u16string_view text;
+    bool opensDialog;  // shown with "…", as menus mark a command that asks for more
     const char* keys;  // portable text, as QKeySequence reads it on either Qt major
     void (SheetMenu::*run)();
 };
 
 const std::array<SheetAction, 3> kSheetActions = {{
-    {"copySheet", u"复制计算表", "Ctrl+Shift+C", &SheetMenu::copy},
-    {"printSheet", u"打印计算表…", "Ctrl+P", &SheetMenu::print},
-    {"exportSheet", u"导出 PDF…", "Ctrl+Shift+S", &SheetMenu::exportPdf},
+    {"copySheet", kCopySheetCaption, false, "Ctrl+Shift+C", &SheetMenu::copy},
+    {"printSheet", kPrintSheetCaption, true, "Ctrl+P", &SheetMenu::print},
+    {"exportSheet", kExportPdfCaption, true, "Ctrl+Shift+S", &SheetMenu::exportPdf},
 }};
 
 }  // namespace
@@ -38,7 +43,8 @@ const std::array<SheetAction, 3> kSheetActions = {{
 SheetMenu::SheetMenu(QWidget& form, const HandlerContext& context)
     : QObject(&form), form_(&form), context_(context) {
     for (const SheetAction& row : kSheetActions) {
-        auto* action = new QAction(QString::fromUtf16(row.text), &form);
+        auto* action = new QAction(
+            toQString(row.text) + (row.opensDialog ? QStringLiteral("…") : QString()), &form);
         action->setObjectName(QString::fromLatin1(row.name));
         action->setShortcut(QKeySequence(QString::fromLatin1(row.keys)));
         // Added to the window, the shortcut works wherever the focus is in it.
@@ -66,12 +72,7 @@ void SheetMenu::showMenu(const QPoint& position) {
 
 std::optional<CalculationSheet> SheetMenu::readSheet() {
     const QString now = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    Step<CalculationSheet> step = calculationSheet(context_, now.toStdU16String());
-    if (auto* stopped = std::get_if<Stopped>(&step)) {
-        reportOutcome(context_, stopped->outcome);
-        return std::nullopt;
-    }
-    return std::get<CalculationSheet>(std::move(step));
+    return sheetForCommand(context_, now.toStdU16String());
 }
 
 SheetPrinter* SheetMenu::printer() {
@@ -117,7 +118,7 @@ void SheetMenu::exportPdf() {
             .filePath(QStringLiteral("%1-%2.pdf")
                           .arg(toQString(kSheetTitle),
                                QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))));
-    QFileDialog dialog(form_, QStringLiteral("导出 PDF"));
+    QFileDialog dialog(form_, toQString(kExportPdfCaption));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(QStringLiteral("PDF 文件 (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
@@ -133,7 +134,7 @@ void SheetMenu::reactivate() {
     // Some platforms leave the window inactive once a dialog over it has gone (Qt's offscreen
     // one does), and the keys the user goes on typing would reach nothing.
     if (form_ != nullptr && form_->isVisible()) {
-        form_->activateWindow();
+        qt_compat::activate(*form_);
     }
 }
 

@@ -164,18 +164,8 @@ void showProblem(const SheetProblem& problem) {
     section.call<void>("append", textElement("p", std::string("请在页面上改正后再打印。")));
 }
 
-// As 计算 reads the entries; a failed field operation is told as after a click.
-std::optional<CalculationSheet> readSheet(const HandlerContext& context) {
-    Step<CalculationSheet> step = calculationSheet(context, localDateTime());
-    if (auto* stopped = std::get_if<Stopped>(&step)) {
-        reportOutcome(context, stopped->outcome);
-        return std::nullopt;
-    }
-    return std::get<CalculationSheet>(std::move(step));
-}
-
 void copySheet(const HandlerContext& context) {
-    const std::optional<CalculationSheet> sheet = readSheet(context);
+    const std::optional<CalculationSheet> sheet = sheetForCommand(context, localDateTime());
     if (!sheet) {
         return;
     }
@@ -187,7 +177,7 @@ void copySheet(const HandlerContext& context) {
 }
 
 void printSheet(const HandlerContext& context) {
-    const std::optional<CalculationSheet> sheet = readSheet(context);
+    const std::optional<CalculationSheet> sheet = sheetForCommand(context, localDateTime());
     if (!sheet) {
         return;
     }
@@ -198,8 +188,8 @@ void printSheet(const HandlerContext& context) {
 }  // namespace
 
 const std::array<SheetButton, 2> kSheetButtons = {{
-    {"copySheet", "复制计算表", &copySheet},
-    {kPrintButtonId, "打印计算表", &printSheet},
+    {"copySheet", kCopySheetCaption, &copySheet},
+    {kPrintButtonId, kPrintSheetCaption, &printSheet},
 }};
 
 void buildSheetControls(val document) {
@@ -213,7 +203,7 @@ void buildSheetControls(val document) {
         val button = createElement(document, "button");
         button.set("type", std::string("button"));
         button.set("id", std::string(row.id));
-        button.set("textContent", std::string(row.caption));
+        button.set("textContent", std::u16string(row.caption));
         applyFont(button, kForm1.font);
         group.call<void>("append", button);
     }

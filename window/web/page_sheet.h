@@ -14,7 +14,7 @@ namespace quotara {
 // A button below the window and what a click on it runs, as a bound click does.
 struct SheetButton {
     const char* id;
-    std::string_view caption;  // UTF-8; also its accessible name
+    std::u16string_view caption;  // also its accessible name
     void (*run)(const HandlerContext& context);
 };
 
