@@ -92,9 +92,7 @@ MainWindow::MainWindow(char16_t decimalSeparator)
       context_{fields_, messages_, decimalSeparator},
       sheetMenu_(new SheetMenu(*form_, context_)) {
     bindClicks();
-    // The focus starts on the first household-count button, the first thing to do, without
-    // choosing it: the window opens with no count chosen.
-    if (auto* first = form_->findChild<QWidget*>(QStringLiteral("Option2"))) {
+    if (auto* first = form_->findChild<QWidget*>(toQString(fieldName(kFirstFocus)))) {
         first->setFocus(Qt::OtherFocusReason);
     }
 }
@@ -107,9 +105,9 @@ void MainWindow::bindClicks() {
         }
         // The bindings are a static table: the connection may keep a reference to its row.
         const auto run = [this, &binding] { runClick(binding, context_); };
-        if (button->isCheckable()) {
-            // A count is chosen by a click, Space, an arrow key or a screen reader's Toggle
-            // action. Each checks the button once; not all of them emit clicked.
+        if (binding.whenChosen) {
+            // Each way of choosing checks the button once; not all of them emit clicked (a
+            // screen reader's Toggle action does not).
             QObject::connect(button, &QAbstractButton::toggled, form_.get(), [run](bool checked) {
                 if (checked) {
                     run();

@@ -7,7 +7,7 @@
 #include "handlers.h"
 #include "qt_field_model.h"
 #include "qt_message_service.h"
-#include "sheet_menu.h"
+#include "sheet_commands.h"
 
 class QApplication;
 

@@ -35,9 +35,35 @@ struct CalculationSheet {
 };
 
 inline constexpr std::u16string_view kSheetTitle = u"公摊面积计算表";
-// The commands that hand the sheet over, as both editions name them.
-inline constexpr std::u16string_view kCopySheetCaption = u"复制计算表";
-inline constexpr std::u16string_view kPrintSheetCaption = u"打印计算表";
+
+// The commands that hand the sheet over, as every edition names them; the browser has no
+// 导出 PDF, its print dialog saves PDFs.
+struct SheetCommand {
+    const char* id;  // the action's or the element's name
+    std::u16string_view caption;
+    bool opensDialog;  // menus show it with "…", as they mark a command that asks for more
+    char key;          // the shortcut: Ctrl with this letter, and Shift where `shift`
+    bool shift;
+};
+enum class SheetCommandId { copy, print, exportPdf };
+inline constexpr std::array<SheetCommand, 3> kSheetCommands = {{
+    {"copySheet", u"复制计算表", false, 'C', true},
+    {"printSheet", u"打印计算表", true, 'P', false},
+    {"exportSheet", u"导出 PDF", true, 'S', true},
+}};
+[[nodiscard]] constexpr const SheetCommand& sheetCommand(SheetCommandId id) {
+    return kSheetCommands[static_cast<std::size_t>(id)];
+}
+// "Ctrl+Shift+C": the shortcut as menus show it and Qt's key sequences read it.
+[[nodiscard]] std::string shortcutText(const SheetCommand& command);
+
+// A moment of the user's local time.
+struct LocalTime {
+    int year, month, day, hour, minute;
+};
+// The sheet's date line, yyyy-MM-dd HH:mm, and the date alone, yyyy-MM-dd, for a file name.
+[[nodiscard]] std::u16string sheetDateTime(const LocalTime& time);
+[[nodiscard]] std::u16string sheetDate(const LocalTime& time);
 
 // Reads the entries exactly as 计算 does, warning and focusing the same way, and apportions
 // them; writes no field. Building areas, total and rate are those 计算 writes, bit for bit;

@@ -6,15 +6,15 @@
 namespace quotara {
 
 const std::array<ClickBinding, 9> kClickBindings = {{
-    {"Command1", &Command1_Click},
-    {"Command2", &Command2_Click},
-    {"Option2", &Option2_Click},
-    {"Option3", &Option3_Click},
-    {"Option4", &Option4_Click},
-    {"Option5", &Option5_Click},
-    {"Option6", &Option6_Click},
-    {"Option7", &Option7_Click},
-    {"Option8", &Option8_Click},
+    {"Command1", &Command1_Click, false},
+    {"Command2", &Command2_Click, false},
+    {"Option2", &Option2_Click, true},
+    {"Option3", &Option3_Click, true},
+    {"Option4", &Option4_Click, true},
+    {"Option5", &Option5_Click, true},
+    {"Option6", &Option6_Click, true},
+    {"Option7", &Option7_Click, true},
+    {"Option8", &Option8_Click, true},
 }};
 
 namespace {

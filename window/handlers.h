@@ -31,12 +31,18 @@ using HandlerOutcome = std::optional<FieldFault>;
 [[nodiscard]] HandlerOutcome Option7_Click(const HandlerContext& context);
 [[nodiscard]] HandlerOutcome Option8_Click(const HandlerContext& context);
 
-// The only (control, Click) pairs that run program code.
+// The only (control, Click) pairs that run program code. A household-count button's Click is
+// its becoming chosen, whichever way: a click, Space, an arrow key or a screen reader's action.
 struct ClickBinding {
     std::string_view control;
     HandlerOutcome (*handler)(const HandlerContext&);
+    bool whenChosen;  // a count button: runs as it becomes chosen, not as it is clicked again
 };
 extern const std::array<ClickBinding, 9> kClickBindings;
+
+// Where the keyboard focus stands as the window opens: on the first household-count button, the
+// first thing to do, without choosing it. The window opens with no count chosen.
+inline constexpr Field kFirstFocus = Field::Option2;
 
 // Runs a bound click as the window does. A field operation the handler stopped at is told to
 // the user in a warning; the window and everything typed into it stay as they are.

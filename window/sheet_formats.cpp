@@ -128,4 +128,38 @@ std::u16string sheetAsHtml(const CalculationSheet& sheet, bool inlineStyle) {
     return out;
 }
 
+std::string shortcutText(const SheetCommand& command) {
+    std::string text = command.shift ? "Ctrl+Shift+" : "Ctrl+";
+    text += command.key;
+    return text;
+}
+
+namespace {
+
+void appendTwoDigits(std::u16string& out, int number) {
+    out += static_cast<char16_t>(u'0' + number / 10 % 10);
+    out += static_cast<char16_t>(u'0' + number % 10);
+}
+
+}  // namespace
+
+std::u16string sheetDate(const LocalTime& time) {
+    std::u16string out;
+    appendTwoDigits(out, time.year / 100);
+    appendTwoDigits(out, time.year);
+    out += u'-';
+    appendTwoDigits(out, time.month);
+    out += u'-';
+    appendTwoDigits(out, time.day);
+    return out;
+}
+
+std::u16string sheetDateTime(const LocalTime& time) {
+    std::u16string out = sheetDate(time) + u' ';
+    appendTwoDigits(out, time.hour);
+    out += u':';
+    appendTwoDigits(out, time.minute);
+    return out;
+}
+
 }  // namespace quotara

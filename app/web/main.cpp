@@ -8,10 +8,10 @@
 #include <optional>
 #include <string>
 
+#include "form_builder.h"
 #include "handlers.h"
-#include "page_builder.h"
-#include "page_sheet.h"
 #include "results_announcement.h"
+#include "sheet_commands.h"
 #include "web_field_model.h"
 #include "web_message_service.h"
 
@@ -65,9 +65,15 @@ EM_JS(void, quotara_bind_click, (const char* control, const char* handler, int i
     });
 });
 
-// The last thing quotara_click does, suspended on the way or not.
+// The last thing quotara_click does, suspended on the way or not: the refits held back while it
+// ran (fitted_text.cpp) are done now.
 EM_JS(void, quotara_handler_finished, (), {
     Module["handlerRunning"] = false;
+    const held = Module["refitsHeldBack"];
+    Module["refitsHeldBack"] = undefined;
+    if (held) {
+        held.forEach(field => Module["_quotara_refit_text"](field));
+    }
 });
 
 // Neither command button is a default button: Enter on a focused button presses nothing.
@@ -165,17 +171,17 @@ int main() {
     buildPage(document);
     buildSheetControls(document);
     page.emplace(document);
+    // A count button's click event is its becoming chosen, by the mouse, Space or an arrow key.
     for (std::size_t i = 0; i < kClickBindings.size(); ++i) {
         const std::string control(kClickBindings[i].control);
         quotara_bind_click(control.c_str(), "quotara_click", static_cast<int>(i));
     }
     for (std::size_t i = 0; i < kSheetButtons.size(); ++i) {
-        quotara_bind_click(kSheetButtons[i].id, "quotara_sheet", static_cast<int>(i));
+        quotara_bind_click(kSheetButtons[i].command.id, "quotara_sheet", static_cast<int>(i));
     }
     quotara_guard_enter();
     quotara_guard_print(kSheetSectionId, kPrintButtonId);
-    // The focus starts on the first household-count button, without choosing it.
-    document.call<val>("getElementById", std::string("Option2")).call<void>("focus");
+    document.call<val>("getElementById", std::string(fieldName(kFirstFocus))).call<void>("focus");
     quotara_mark_started();
     quotara_learn_decimal_separator_soon();
     return 0;

@@ -43,5 +43,7 @@ test('a screen reader hears the total area and usage rate a calculation wrote, n
     await chooseAndFill(page, 2, '10', ['5', '-15']);
     await page.click('#Command1');
     await page.click('#messageOk');
+    // The handler goes on once the box has closed, a moment after the click.
+    await page.waitForFunction(() => document.querySelector('[aria-live=polite]').textContent);
     assert.equal(await heard(), '总面积 0');
   }));

@@ -4,7 +4,9 @@
 #include <QWidget>
 
 #include "field_model.h"
+#include "font_faces.h"
 #include "qt_compat.h"
+#include "qt_text.h"
 
 namespace quotara {
 
@@ -43,7 +45,7 @@ void applySystemColor(QWidget& widget, QPalette::ColorRole role, std::uint32_t c
 }
 
 QFont fontFor(const FontSpec& wanted) {
-    QFont font(wanted.face == FontFace::song ? QStringLiteral("宋体") : QStringLiteral("黑体"));
+    QFont font(toQString(faceName(wanted.face)));
     font.setStyleHint(wanted.face == FontFace::song ? QFont::Serif : QFont::SansSerif);
     font.setPointSizeF(wanted.decipoints / 10.0);
     font.setWeight(wanted.bold ? QFont::Bold : QFont::Normal);
@@ -51,14 +53,13 @@ QFont fontFor(const FontSpec& wanted) {
 }
 
 void installChineseFontSubstitutes() {
-    QFont::insertSubstitutions(
-        QStringLiteral("宋体"),
-        {QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
-         QStringLiteral("Source Han Serif SC"), QStringLiteral("AR PL UMing CN")});
-    QFont::insertSubstitutions(
-        QStringLiteral("黑体"),
-        {QStringLiteral("SimHei"), QStringLiteral("Noto Sans Mono CJK SC"),
-         QStringLiteral("Source Han Sans SC"), QStringLiteral("WenQuanYi Zen Hei")});
+    for (const FontFace face : {FontFace::song, FontFace::hei}) {
+        QStringList substitutes;
+        for (const std::string_view name : fallbackFaces(face)) {
+            substitutes.append(toQString(name));
+        }
+        QFont::insertSubstitutions(toQString(faceName(face)), substitutes);
+    }
 }
 
 }  // namespace quotara

@@ -28,10 +28,7 @@ void applySystemColor(QWidget& widget, QPalette::ColorRole role, std::uint32_t c
 // installed below stand in.
 [[nodiscard]] QFont fontFor(const FontSpec& wanted);
 
-// Maps 宋体 to an installed Song (serif) face and 黑体 to a Hei (sans) face, both covering
-// simplified Chinese: Windows' SimSun and SimHei, else Debian's Noto CJK or older CJK fonts.
-// For 黑体 the monospaced Noto face stands in: like SimHei it sets spaces and Latin letters
-// half a character wide, which the frame captions rely on to place their headings.
+// Maps 宋体 and 黑体 to the faces that stand in for them (font_faces.h) where they are missing.
 void installChineseFontSubstitutes();
 
 }  // namespace quotara

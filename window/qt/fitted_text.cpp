@@ -4,13 +4,11 @@
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <algorithm>
+
+#include "text_fitting.h"
 
 namespace quotara {
 namespace {
-
-constexpr qreal kSmallestPoints = 6;
-constexpr qreal kPointStep = 0.25;
 
 // The width a line edit's text can take: inside its frame and Qt's own 2-pixel margins.
 qreal textRoom(const QLineEdit& field) {
@@ -28,18 +26,15 @@ qreal textRoom(const QLineEdit& field) {
 void fitTextToWidth(QLineEdit& field) {
     const QFont designed = field.font();
     QObject::connect(&field, &QLineEdit::textChanged, &field, [&field, designed] {
-        const qreal room = textRoom(field);
-        QFont font = designed;
-        const auto width = [&] {
-            return QFontMetricsF(font, &field).horizontalAdvance(field.text());
+        const auto widthAt = [&](double points) {
+            QFont sized = designed;
+            sized.setPointSizeF(points);
+            return QFontMetricsF(sized, &field).horizontalAdvance(field.text());
         };
-        if (width() > room) {
-            // Proportional first, then down in small steps: hinting keeps widths from scaling
-            // exactly with the size.
-            font.setPointSizeF(std::max(kSmallestPoints, designed.pointSizeF() * room / width()));
-            while (width() > room && font.pointSizeF() > kSmallestPoints) {
-                font.setPointSizeF(std::max(kSmallestPoints, font.pointSizeF() - kPointStep));
-            }
+        const double points = fittedPoints(designed.pointSizeF(), textRoom(field), widthAt);
+        QFont font = designed;
+        if (points != designed.pointSizeF()) {
+            font.setPointSizeF(points);
         }
         if (font != field.font()) {
             field.setFont(font);

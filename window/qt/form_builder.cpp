@@ -13,8 +13,8 @@
 #include "appearance.h"
 #include "caption_frame.h"
 #include "count_button.h"
-#include "field_model.h"
 #include "fitted_text.h"
+#include "form_walk.h"
 #include "qt_compat.h"
 #include "qt_text.h"
 
@@ -27,7 +27,7 @@ static void initBannerResource() {
 namespace quotara {
 namespace {
 
-QWidget* createControl(const ControlSpec& row, QWidget* parent) {
+QWidget* createWidget(const ControlSpec& row, QWidget* parent) {
     const QString caption = toQString(row.caption);
     switch (row.kind) {
         case ControlKind::pictureBox: {
@@ -96,54 +96,78 @@ class WindowFontWhileBuilding {
     QFont saved_;
 };
 
+class QtFormToolkit final : public FormToolkit {
+  public:
+    std::unique_ptr<QWidget> form;
+
+    void createForm(const FormSpec& spec) override {
+        form = std::make_unique<QWidget>();
+        form->setObjectName(toQString(spec.name));
+        form->setWindowTitle(toQString(spec.caption));
+        form->setFixedSize(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
+        form->setFont(fontFor(spec.font));
+        form->setAutoFillBackground(true);
+        applySystemColor(*form, QPalette::Window, spec.backColor);
+        built_.insert(form->objectName(), form.get());
+    }
+
+    void createControl(const ControlSpec& row, std::string_view container) override {
+        QWidget* control = createWidget(row, built_.value(toQString(container)));
+        control->setObjectName(toQString(row.name));
+        control->setGeometry(twipsToPixels(row.left), twipsToPixels(row.top),
+                             twipsToPixels(row.width), twipsToPixels(row.height));
+        if (!takesFocus(row)) {
+            control->setFocusPolicy(Qt::NoFocus);
+        }
+        built_.insert(control->objectName(), control);
+    }
+
+    void setFont(const ControlSpec& row, const FontSpec& font) override {
+        find(row)->setFont(fontFor(font));
+    }
+
+    void setBackColor(const ControlSpec& row, std::uint32_t systemColor) override {
+        applySystemColor(*find(row), backgroundRole(row.kind), systemColor);
+    }
+
+    void setAccessibleName(const ControlSpec& row, std::string_view name) override {
+        find(row)->setAccessibleName(toQString(name));
+    }
+
+    void setEnabled(const ControlSpec& row, bool enabled) override {
+        find(row)->setEnabled(enabled);
+    }
+
+    void fitTextToWidth(const ControlSpec& row) override {
+        if (auto* box = qobject_cast<QLineEdit*>(find(row))) {
+            quotara::fitTextToWidth(*box);
+        }
+    }
+
+    void placeInTabOrder(const ControlSpec& row, int /*position*/) override {
+        QWidget* control = find(row);
+        if (previous_ != nullptr) {
+            QWidget::setTabOrder(previous_, control);
+        }
+        previous_ = control;
+    }
+
+  private:
+    QWidget* find(const ControlSpec& row) const { return built_.value(toQString(row.name)); }
+
+    QHash<QString, QWidget*> built_;
+    QWidget* previous_ = nullptr;
+};
+
 }  // namespace
 
 std::unique_ptr<QWidget> buildForm1() {
     initBannerResource();
     installWindowAccessibility();
     const WindowFontWhileBuilding windowFont(fontFor(kForm1.font));
-    auto form = std::make_unique<QWidget>();
-    form->setObjectName(toQString(kForm1.name));
-    form->setWindowTitle(toQString(kForm1.caption));
-    form->setFixedSize(twipsToPixels(kForm1.clientWidth), twipsToPixels(kForm1.clientHeight));
-    form->setFont(fontFor(kForm1.font));
-    form->setAutoFillBackground(true);
-    applySystemColor(*form, QPalette::Window, kForm1.backColor);
-
-    QHash<QString, QWidget*> built{{form->objectName(), form.get()}};
-    for (const ControlSpec& row : kControls) {
-        QWidget* control = createControl(row, built.value(toQString(row.container)));
-        control->setObjectName(toQString(row.name));
-        control->setGeometry(twipsToPixels(row.left), twipsToPixels(row.top),
-                             twipsToPixels(row.width), twipsToPixels(row.height));
-        // Set even where it is the window's font, so that a control does not inherit its
-        // frame's caption font.
-        control->setFont(fontFor(row.font.value_or(kForm1.font)));
-        if (row.backColor) {
-            applySystemColor(*control, backgroundRole(row.kind), *row.backColor);
-        }
-        if (!row.accessibleName.empty()) {
-            control->setAccessibleName(toQString(row.accessibleName));
-        }
-        if (const std::optional<Field> field = fieldNamed(row.name)) {
-            control->setEnabled(initialState(*field).enabled);
-            auto* box = qobject_cast<QLineEdit*>(control);
-            if (box != nullptr && isResultField(*field)) {
-                fitTextToWidth(*box);
-            }
-        }
-        if (row.kind == ControlKind::pictureBox || row.kind == ControlKind::label ||
-            row.kind == ControlKind::frame) {
-            control->setFocusPolicy(Qt::NoFocus);
-        }
-        built.insert(control->objectName(), control);
-    }
-
-    for (std::size_t i = 1; i < kTabOrder.size(); ++i) {
-        QWidget::setTabOrder(built.value(toQString(kTabOrder[i - 1])),
-                             built.value(toQString(kTabOrder[i])));
-    }
-    return form;
+    QtFormToolkit toolkit;
+    buildForm(toolkit);
+    return std::move(toolkit.form);
 }
 
 void showCentred(QWidget& window) {

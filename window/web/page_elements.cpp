@@ -1,6 +1,6 @@
 #include "page_elements.h"
 
-#include "web_appearance.h"
+#include "appearance.h"
 
 namespace quotara {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <utility>
 
-#include "page_builder.h"
+#include "form_builder.h"
 
 namespace quotara {
 namespace {

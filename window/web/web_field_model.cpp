@@ -3,8 +3,8 @@
 #include <string>
 #include <utility>
 
+#include "appearance.h"
 #include "fitted_text.h"
-#include "web_appearance.h"
 
 namespace quotara {
 
@@ -47,7 +47,7 @@ bool WebFieldModel::setText(Field field, std::u16string_view text) {
     if (box["value"].as<std::u16string>() != replacement) {
         box.set("value", replacement);
         if (isResultField(field)) {
-            refitText(fieldName(field));
+            refitText(field);
         }
     }
     written_.set(static_cast<std::size_t>(field));

@@ -1,16 +1,16 @@
-#include "page_builder.h"
+#include "form_builder.h"
 
-#include <algorithm>
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
-#include "field_model.h"
+#include "appearance.h"
 #include "fitted_text.h"
-#include "layout.h"
+#include "form_walk.h"
 #include "message_service.h"
 #include "page_elements.h"
 #include "page_layouts.h"
-#include "web_appearance.h"
 #include "web_field_model.h"
 
 namespace quotara {
@@ -27,11 +27,7 @@ std::string px(int twips) {
 val createFrame(val& document, const ControlSpec& row) {
     val frame = createElement(document, "div");
     frame["classList"].call<void>("add", std::string("frame"));
-    // The frame that holds the option buttons is their radio group.
-    const bool holdsOptions = std::any_of(kControls.begin(), kControls.end(), [&](const auto& c) {
-        return c.kind == ControlKind::optionButton && c.container == row.name;
-    });
-    setAttribute(frame, "role", holdsOptions ? "radiogroup" : "group");
+    setAttribute(frame, "role", holdsOptionButtons(row) ? "radiogroup" : "group");
     const std::string captionId = std::string(row.name) + "_caption";
     setAttribute(frame, "aria-labelledby", captionId);
     val border = createElement(document, "div");
@@ -62,7 +58,7 @@ val createOptionButton(val& document, const ControlSpec& row, val& input) {
     return label;
 }
 
-val createControl(val& document, const ControlSpec& row) {
+val createElementFor(val& document, const ControlSpec& row) {
     switch (row.kind) {
         case ControlKind::pictureBox: {
             // The banner at its natural size from the top-left corner, never scaled.
@@ -144,67 +140,102 @@ val createLiveRegion(val& document) {
     return region;
 }
 
-}  // namespace
+// Each control is an element whose id is its control name; a count button is a radio input
+// inside the label that places it, which takes the place, font and class.
+class WebFormToolkit final : public FormToolkit {
+  public:
+    explicit WebFormToolkit(val document) : document_(std::move(document)) {}
 
-void buildPage(val document) {
-    document.set("title", std::string(kForm1.caption));
+    val form = val::undefined();
 
-    val form = createElement(document, "main");
-    form.set("id", std::string(kForm1.name));
-    setAttribute(form, "aria-label", kForm1.caption);
-    setStyleProperty(form, "--width", px(kForm1.clientWidth));
-    setStyleProperty(form, "--height", px(kForm1.clientHeight));
-    form["style"].set("backgroundColor", cssColor(kForm1.backColor));
-    applyFont(form, kForm1.font);
+    void createForm(const FormSpec& spec) override {
+        document_.set("title", std::string(spec.caption));
+        form = createElement(document_, "main");
+        form.set("id", std::string(spec.name));
+        setAttribute(form, "aria-label", spec.caption);
+        setStyleProperty(form, "--width", px(spec.clientWidth));
+        setStyleProperty(form, "--height", px(spec.clientHeight));
+        form["style"].set("backgroundColor", cssColor(spec.backColor));
+        applyFont(form, spec.font);
+        built_.emplace(spec.name, Built{form, form});
+    }
 
-    std::map<std::string_view, val> built{{kForm1.name, form}};
-    for (const ControlSpec& row : kControls) {
+    void createControl(const ControlSpec& row, std::string_view container) override {
         val field = val::undefined();
         val control = row.kind == ControlKind::optionButton
-                          ? createOptionButton(document, row, field)
-                          : createControl(document, row);
+                          ? createOptionButton(document_, row, field)
+                          : createElementFor(document_, row);
         if (field.isUndefined()) {
             field = control;
             field.set("id", std::string(row.name));
         }
         control["classList"].call<void>("add", std::string("control"));
         place(control, row);
-        // Set even where it is the window's font, so that a control does not take its frame's
-        // caption font.
-        applyFont(control, row.font.value_or(kForm1.font));
-        if (row.backColor) {
-            control["style"].set("backgroundColor", cssColor(*row.backColor));
-            if (row.kind == ControlKind::textBox) {
-                setAttribute(control, kBackColorAttribute, systemColorCode(*row.backColor));
-            }
-        }
-        if (!row.accessibleName.empty()) {
-            if (row.kind == ControlKind::pictureBox) {
-                field.set("alt", std::string(row.accessibleName));
-            } else {
-                setAttribute(field, "aria-label", row.accessibleName);
-            }
-        }
-        if (const std::optional<Field> known = fieldNamed(row.name)) {
-            field.set("disabled", !initialState(*known).enabled);
-        }
-        built.at(row.container).call<void>("append", control);
-        built.emplace(row.name, field);
-    }
-    // Tab order by tabindex: the controls stand in the page in the table's (reading) order.
-    for (std::size_t i = 0; i < kTabOrder.size(); ++i) {
-        built.at(kTabOrder[i]).set("tabIndex", static_cast<int>(i + 1));
+        built_.at(container).control.call<void>("append", control);
+        built_.emplace(row.name, Built{control, field});
     }
 
+    void setFont(const ControlSpec& row, const FontSpec& font) override {
+        applyFont(built_.at(row.name).control, font);
+    }
+
+    void setBackColor(const ControlSpec& row, std::uint32_t systemColor) override {
+        val control = built_.at(row.name).control;
+        control["style"].set("backgroundColor", cssColor(systemColor));
+        if (row.kind == ControlKind::textBox) {
+            setAttribute(control, kBackColorAttribute, systemColorCode(systemColor));
+        }
+    }
+
+    void setAccessibleName(const ControlSpec& row, std::string_view name) override {
+        val field = built_.at(row.name).field;
+        if (row.kind == ControlKind::pictureBox) {
+            field.set("alt", std::string(name));
+        } else {
+            setAttribute(field, "aria-label", name);
+        }
+    }
+
+    void setEnabled(const ControlSpec& row, bool enabled) override {
+        built_.at(row.name).field.set("disabled", !enabled);
+    }
+
+    // Fitted once the page is in the document, where its fields can be measured.
+    void fitTextToWidth(const ControlSpec& row) override {
+        if (const std::optional<Field> field = fieldNamed(row.name)) {
+            fitted_.push_back(*field);
+        }
+    }
+
+    // By tabindex: the controls stand in the page in the table's (reading) order.
+    void placeInTabOrder(const ControlSpec& row, int position) override {
+        built_.at(row.name).field.set("tabIndex", position);
+    }
+
+    [[nodiscard]] const std::vector<Field>& fitted() const { return fitted_; }
+
+  private:
+    struct Built {
+        val control;  // placed in its container
+        val field;    // carries the id, the name, the state
+    };
+    val document_;
+    std::map<std::string_view, Built> built_;
+    std::vector<Field> fitted_;
+};
+
+}  // namespace
+
+void buildPage(val document) {
+    WebFormToolkit toolkit(document);
+    buildForm(toolkit);
     val body = document["body"];
-    body.call<void>("append", form);
+    body.call<void>("append", toolkit.form);
     body.call<void>("append", createMessageDialog(document));
     body.call<void>("append", createLiveRegion(document));
     followLayoutInTabOrder();
-    for (int i = 0; i < kFieldCount; ++i) {
-        if (const auto field = static_cast<Field>(i); isResultField(field)) {
-            fitTextToWidth(fieldName(field));
-        }
+    for (const Field field : toolkit.fitted()) {
+        fitTextToWidth(field);
     }
 }
 

@@ -7,14 +7,14 @@
 #include <array>
 #include <string_view>
 
+#include "calculation_sheet.h"
 #include "handlers.h"
 
 namespace quotara {
 
 // A button below the window and what a click on it runs, as a bound click does.
 struct SheetButton {
-    const char* id;
-    std::u16string_view caption;  // also its accessible name
+    const SheetCommand& command;  // its id, and its caption, also its accessible name
     void (*run)(const HandlerContext& context);
 };
 
@@ -23,7 +23,7 @@ struct SheetButton {
 // warning. 打印计算表 reads it likewise, puts it into the print section and opens the browser's
 // print. Both suspend (Asyncify) while a warning is open or the clipboard is written.
 extern const std::array<SheetButton, 2> kSheetButtons;
-inline constexpr const char* kPrintButtonId = "printSheet";
+inline constexpr const char* kPrintButtonId = sheetCommand(SheetCommandId::print).id;
 
 // The print section's id: on screen it is never shown.
 inline constexpr const char* kSheetSectionId = "sheet";

@@ -1,4 +1,4 @@
-#include "sheet_menu.h"
+#include "sheet_commands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,35 +21,30 @@ namespace quotara {
 
 namespace {
 
-// The menu's command and the title of the file dialog it opens.
-constexpr std::u16string_view kExportPdfCaption = u"导出 PDF";
+LocalTime localTimeNow() {
+    const QDateTime now = QDateTime::currentDateTime();
+    return {now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
+            now.time().minute()};
+}
 
-struct SheetAction {
-    const char* name;  // the action's object name
-    std::u16string_view text;
-    bool opensDialog;  // shown with "…", as menus mark a command that asks for more
-    const char* keys;  // portable text, as QKeySequence reads it on either Qt major
-    void (SheetMenu::*run)();
-};
-
-const std::array<SheetAction, 3> kSheetActions = {{
-    {"copySheet", kCopySheetCaption, false, "Ctrl+Shift+C", &SheetMenu::copy},
-    {"printSheet", kPrintSheetCaption, true, "Ctrl+P", &SheetMenu::print},
-    {"exportSheet", kExportPdfCaption, true, "Ctrl+Shift+S", &SheetMenu::exportPdf},
-}};
+// What each of the sheet's commands runs, in the order of kSheetCommands.
+const std::array<void (SheetMenu::*)(), 3> kSheetRuns = {&SheetMenu::copy, &SheetMenu::print,
+                                                         &SheetMenu::exportPdf};
 
 }  // namespace
 
 SheetMenu::SheetMenu(QWidget& form, const HandlerContext& context)
     : QObject(&form), form_(&form), context_(context) {
-    for (const SheetAction& row : kSheetActions) {
+    for (std::size_t i = 0; i < kSheetCommands.size(); ++i) {
+        const SheetCommand& row = kSheetCommands[i];
         auto* action = new QAction(
-            toQString(row.text) + (row.opensDialog ? QStringLiteral("…") : QString()), &form);
-        action->setObjectName(QString::fromLatin1(row.name));
-        action->setShortcut(QKeySequence(QString::fromLatin1(row.keys)));
+            toQString(row.caption) + (row.opensDialog ? QStringLiteral("…") : QString()), &form);
+        action->setObjectName(QString::fromLatin1(row.id));
+        // Portable text, as QKeySequence reads it on either Qt major.
+        action->setShortcut(QKeySequence(QString::fromStdString(shortcutText(row))));
         // Added to the window, the shortcut works wherever the focus is in it.
         action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, row.run);
+        connect(action, &QAction::triggered, this, kSheetRuns[i]);
         form.addAction(action);
     }
     form.setContextMenuPolicy(Qt::CustomContextMenu);
@@ -71,8 +66,7 @@ void SheetMenu::showMenu(const QPoint& position) {
 }
 
 std::optional<CalculationSheet> SheetMenu::readSheet() {
-    const QString now = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    return sheetForCommand(context_, now.toStdU16String());
+    return sheetForCommand(context_, sheetDateTime(localTimeNow()));
 }
 
 SheetPrinter* SheetMenu::printer() {
@@ -116,9 +110,8 @@ void SheetMenu::exportPdf() {
     const QString proposed =
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
             .filePath(QStringLiteral("%1-%2.pdf")
-                          .arg(toQString(kSheetTitle),
-                               QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))));
-    QFileDialog dialog(form_, toQString(kExportPdfCaption));
+                          .arg(toQString(kSheetTitle), toQString(sheetDate(localTimeNow()))));
+    QFileDialog dialog(form_, toQString(sheetCommand(SheetCommandId::exportPdf).caption));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(QStringLiteral("PDF 文件 (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));

@@ -1,4 +1,4 @@
-#include "page_sheet.h"
+#include "sheet_commands.h"
 
 #include <emscripten/emscripten.h>
 
@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
+#include "appearance.h"
 #include "calculation_sheet.h"
 #include "page_elements.h"
 #include "release.h"
-#include "web_appearance.h"
 
 namespace {
 
@@ -47,12 +47,11 @@ EM_ASYNC_JS(int, quotara_write_clipboard, (const char16_t* text, const char16_t*
     }
 });
 
-// The browser's local time as yyyy-MM-dd HH:mm, into `size` bytes.
-EM_JS(void, quotara_local_date_time, (char16_t* text, int size), {
+// The browser's local time: year, month, day, hour and minute into `parts`.
+EM_JS(void, quotara_local_time, (int* parts), {
     const now = new Date();
-    const two = number => String(number).padStart(2, "0");
-    stringToUTF16(now.getFullYear() + "-" + two(now.getMonth() + 1) + "-" + two(now.getDate()) +
-                  " " + two(now.getHours()) + ":" + two(now.getMinutes()), text, size);
+    HEAP32.set([now.getFullYear(), now.getMonth() + 1, now.getDate(), now.getHours(),
+                now.getMinutes()], parts >> 2);
 });
 
 // The page's guard lets the beforeprint that print() raises pass: the sheet is in place already.
@@ -73,15 +72,14 @@ namespace {
 
 using emscripten::val;
 
-constexpr int kDateTimeLength = 16;  // yyyy-MM-dd HH:mm
 constexpr std::u16string_view kClipboardFailure =
     u"无法写入剪贴板，计算表没有复制。\n请允许本页面使用剪贴板后再试，或用“打印计算表”。";
 
-// The browser's local time, as the desktop writes it.
+// The browser's local time, as every edition writes it.
 std::u16string localDateTime() {
-    char16_t text[kDateTimeLength + 1] = {};
-    quotara_local_date_time(text, sizeof text);
-    return text;
+    int parts[5] = {};
+    quotara_local_time(parts);
+    return sheetDateTime({parts[0], parts[1], parts[2], parts[3], parts[4]});
 }
 
 val document() {
@@ -188,8 +186,8 @@ void printSheet(const HandlerContext& context) {
 }  // namespace
 
 const std::array<SheetButton, 2> kSheetButtons = {{
-    {"copySheet", kCopySheetCaption, &copySheet},
-    {kPrintButtonId, kPrintSheetCaption, &printSheet},
+    {sheetCommand(SheetCommandId::copy), &copySheet},
+    {sheetCommand(SheetCommandId::print), &printSheet},
 }};
 
 void buildSheetControls(val document) {
@@ -202,8 +200,8 @@ void buildSheetControls(val document) {
     for (const SheetButton& row : kSheetButtons) {
         val button = createElement(document, "button");
         button.set("type", std::string("button"));
-        button.set("id", std::string(row.id));
-        button.set("textContent", std::u16string(row.caption));
+        button.set("id", std::string(row.command.id));
+        button.set("textContent", std::u16string(row.command.caption));
         applyFont(button, kForm1.font);
         group.call<void>("append", button);
     }

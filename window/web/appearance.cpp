@@ -1,6 +1,9 @@
-#include "web_appearance.h"
+#include "appearance.h"
+
+#include <algorithm>
 
 #include "field_model.h"
+#include "font_faces.h"
 
 namespace quotara {
 
@@ -26,16 +29,18 @@ std::string systemColorCode(std::uint32_t systemColor) {
 }
 
 std::string cssFontFamily(FontFace face) {
-    // For 黑体 the monospaced Noto face comes before the proportional one: like SimHei it sets
-    // spaces half a character wide, which the total-area frame's caption relies on to stand its
-    // two headings over their fields.
-    if (face == FontFace::hei) {
-        return "\"黑体\", SimHei, \"Heiti SC\", STHeiti, \"Noto Sans Mono CJK SC\", "
-               "\"Noto Sans CJK SC\", \"Source Han Sans SC\", \"WenQuanYi Zen Hei\", "
-               "\"Microsoft YaHei\", sans-serif";
+    // A name of letters and digits alone stands as it is; any other is quoted.
+    const auto quoted = [](std::string_view name) {
+        const bool plain = std::all_of(name.begin(), name.end(), [](char c) {
+            return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+        });
+        return plain ? std::string(name) : "\"" + std::string(name) + "\"";
+    };
+    std::string family = quoted(faceName(face));
+    for (const std::string_view name : fallbackFaces(face)) {
+        family += ", " + quoted(name);
     }
-    return "\"宋体\", SimSun, \"Songti SC\", STSong, \"Noto Serif CJK SC\", "
-           "\"Source Han Serif SC\", \"AR PL UMing CN\", serif";
+    return family + (face == FontFace::hei ? ", sans-serif" : ", serif");
 }
 
 std::string cssFontSize(const FontSpec& font) {
