@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Checks a Windows program file as it ships: it imports only DLLs that every Windows from 7 SP1
+# on has (no MinGW runtime DLL that a user's machine lacks), is under 1 MiB, and carries an
+# icon, its version information and a manifest.
+# Usage: check_exe.sh PROGRAM.exe
+set -euo pipefail
+[[ $# -eq 1 ]] || { echo "usage: $0 PROGRAM.exe" >&2; exit 2; }
+exe=$1
+[[ -f $exe ]] || { echo "FAIL: no file $exe" >&2; exit 1; }
+objdump=${OBJDUMP:-x86_64-w64-mingw32-objdump}
+failures=0
+fail() {
+  echo "FAIL: $exe: $*"
+  failures=$((failures + 1))
+}
+
+# Windows' own DLLs, present on every installation; msvcrt is the C runtime mingw-w64 links.
+system_dlls=" kernel32.dll user32.dll gdi32.dll comctl32.dll advapi32.dll shell32.dll ole32.dll
+  oleaut32.dll comdlg32.dll msvcrt.dll shlwapi.dll uxtheme.dll winspool.drv imm32.dll
+  version.dll ws2_32.dll "
+imports=$("$objdump" -p "$exe" | sed -n 's/^\tDLL Name: //p')
+[[ -n $imports ]] || fail "no import table (not a Windows program?)"
+while read -r dll; do
+  [[ -z $dll || $system_dlls == *" ${dll,,}"[[:space:]]* ]] || fail "imports $dll"
+done <<<"$imports"
+
+size=$(stat -c %s "$exe")
+((size < 1024 * 1024)) || fail "$size bytes, 1 MiB or more"
+
+# wrestool's types: 14 the group icon (what Explorer shows), 16 version, 24 the manifest.
+resources=$(wrestool -l "$exe" 2>&1) || fail "wrestool cannot read it: $resources"
+for pair in "14:icon" "16:version information" "24:manifest"; do
+  grep -q -- "--type=${pair%%:*} " <<<"$resources" || fail "no ${pair#*:} resource"
+done
+
+if ((failures == 0)); then
+  echo "$exe: imports $(tr '\n' ' ' <<<"$imports"); $size bytes; icon, version, manifest"
+fi
+((failures == 0))
