@@ -23,3 +23,6 @@ add_compile_definitions(_WIN32_WINNT=0x0601 WINVER=0x0601)
 # One program file: libgcc, libstdc++ and winpthread linked in, so that it imports only the
 # system's own DLLs.
 add_link_options(-static -static-libgcc -static-libstdc++)
+# What ships carries no symbol table: it would double the program file.
+set(CMAKE_EXE_LINKER_FLAGS_MINSIZEREL_INIT -s)
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT -s)
