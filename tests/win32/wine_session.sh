@@ -14,7 +14,8 @@
 #                      manager and every Windows process of the prefix afterwards, even on
 #                      failure. A COMMAND ending in .exe runs under Wine; any other runs as it
 #                      is, with WINE (the loader), WINEPREFIX and DISPLAY set for it.
-# Layout of DIR: prefix/ (WINEPREFIX), home/ (HOME), logs of the servers and the set-up.
+# Layout of DIR: prefix/ (WINEPREFIX), home/ (HOME), logs of the servers and the set-up, and
+# session while a CTest run keeps the server.
 set -euo pipefail
 
 usage() {
@@ -125,17 +126,21 @@ stop_desktop() {
   stop_server
   end_process "$openbox_pid"
   end_process "$xvfb_pid"
-  # The console tests after this one find a server running again, as CTest's fixture left it.
-  unset DISPLAY
-  start_server
+  # Inside CTest's fixture the console tests after this one find a server running again.
+  if [[ -e $dir/session ]]; then
+    unset DISPLAY
+    start_server
+  fi
 }
 
 case $action in
   start)
     prepare_prefix
     start_server
+    touch "$dir/session"
     ;;
   stop)
+    rm -f "$dir/session"
     [[ -d $WINEPREFIX ]] || exit 0
     stop_server
     ;;
