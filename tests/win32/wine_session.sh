@@ -121,7 +121,9 @@ start_desktop() {
   return 1
 }
 
+command_pid=''
 stop_desktop() {
+  end_process "$command_pid"
   # The Windows processes first, while their X server is still there to say goodbye to.
   stop_server
   end_process "$openbox_pid"
@@ -155,13 +157,17 @@ case $action in
     # A server started without a display would hand its windows to none.
     stop_server
     trap stop_desktop EXIT
+    # CTest ends a test that runs out of time with a signal: stop everything then too.
+    trap 'exit 143' TERM
+    trap 'exit 130' INT
     start_desktop
+    [[ ${1,,} != *.exe ]] || set -- "$WINE" "$@"
+    # In the background, so that a signal is acted on at once rather than when it ends.
+    "$@" &
+    command_pid=$!
     status=0
-    if [[ ${1,,} == *.exe ]]; then
-      "$WINE" "$@" || status=$?
-    else
-      "$@" || status=$?
-    fi
+    wait "$command_pid" || status=$?
+    command_pid=''
     exit "$status"
     ;;
   *) usage ;;
