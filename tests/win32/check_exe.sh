@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks a Windows program file as it ships: it imports only DLLs that every Windows from 7 SP1
-# on has (no MinGW runtime DLL that a user's machine lacks), is under 1 MiB, and carries an
-# icon, its version information and a manifest.
+# on has (no MinGW runtime DLL that a user's machine lacks) and none of the functions, newer than
+# Windows 7, that a static runtime or a direct call may bring in (Windows 7 would refuse to start
+# the program), is under 1 MiB, and carries an icon, its version information and a manifest.
 # Usage: check_exe.sh PROGRAM.exe
 set -euo pipefail
 [[ $# -eq 1 ]] || { echo "usage: $0 PROGRAM.exe" >&2; exit 2; }
@@ -23,6 +24,21 @@ imports=$("$objdump" -p "$exe" | sed -n 's/^\tDLL Name: //p')
 while read -r dll; do
   [[ -z $dll || $system_dlls == *" ${dll,,}"[[:space:]]* ]] || fail "imports $dll"
 done <<<"$imports"
+
+# Windows 8 and later: to be looked up with GetProcAddress, never imported.
+newer_functions=" GetSystemTimePreciseAsFileTime CreateFile2 WaitOnAddress WakeByAddressSingle
+  WakeByAddressAll GetCurrentThreadStackLimits SetThreadDescription GetThreadDescription
+  PrefetchVirtualMemory DiscardVirtualMemory GetOverlappedResultEx GetDpiForWindow
+  GetDpiForSystem GetSystemMetricsForDpi AdjustWindowRectExForDpi SystemParametersInfoForDpi
+  SetProcessDpiAwarenessContext SetThreadDpiAwarenessContext GetThreadDpiAwarenessContext
+  GetWindowDpiAwarenessContext AreDpiAwarenessContextsEqual EnableNonClientDpiScaling
+  GetDpiForMonitor SetProcessDpiAwareness GetProcessDpiAwareness "
+functions=$("$objdump" -p "$exe" | awk -F'\t' '/^\tDLL Name:/ { inside = 1; next }
+  inside && NF >= 3 && $3 ~ /^ *[0-9]+  / { split($3, f, " "); print f[2] }')
+while read -r function; do
+  [[ -z $function || $newer_functions != *" $function"[[:space:]]* ]] ||
+    fail "imports $function, which Windows 7 lacks"
+done <<<"$functions"
 
 size=$(stat -c %s "$exe")
 ((size < 1024 * 1024)) || fail "$size bytes, 1 MiB or more"
