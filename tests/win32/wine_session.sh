@@ -145,6 +145,21 @@ case $action in
     rm -f "$dir/session"
     [[ -d $WINEPREFIX ]] || exit 0
     stop_server
+    # Nothing of the prefix may outlive the tests: a Windows process still running here is one
+    # the server could not end.
+    left=()
+    for environ in /proc/[0-9]*/environ; do
+      pid=${environ#/proc/}
+      pid=${pid%/environ}
+      [[ $pid != "$$" && $(cut -d' ' -f3 "/proc/$pid/stat" 2>/dev/null) != Z ]] || continue
+      if { tr '\0' '\n' <"$environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
+        left+=("$pid $({ tr '\0' ' ' <"/proc/$pid/cmdline"; } 2>/dev/null)")
+      fi
+    done
+    if [[ ${#left[@]} -gt 0 ]]; then
+      printf 'wine_session: still running after the tests: %s\n' "${left[@]}" >&2
+      exit 1
+    fi
     ;;
   run)
     [[ $# -ge 1 ]] || usage
