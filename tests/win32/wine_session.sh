@@ -6,7 +6,8 @@
 #   start              prepares the prefix (the first time: about 10 s) and starts a wineserver
 #                      that stays while the tests run, so each program starts in tens of
 #                      milliseconds rather than half a second (CTest's setup fixture)
-#   stop               ends every process of the prefix and its server (CTest's cleanup fixture)
+#   stop               ends every process of the prefix and its server, and fails if one of
+#                      them still runs then (CTest's cleanup fixture)
 #   run PROGRAM ARGS   runs one Windows program in the prefix with no display: the console tests
 #                      (CMake's cross-compiling emulator)
 #   desktop COMMAND    runs COMMAND on an X server of its own (Xvfb, on a display it picks
