@@ -3,10 +3,13 @@
 # on has (no MinGW runtime DLL that a user's machine lacks) and none of the functions, newer than
 # Windows 7, that a static runtime or a direct call may bring in (Windows 7 would refuse to start
 # the program), is under 1 MiB, and carries an icon, its version information and a manifest.
-# Usage: check_exe.sh PROGRAM.exe
+# Given a VERSION, the version information must name it as the product's version (what
+# Explorer's Details tab shows).
+# Usage: check_exe.sh PROGRAM.exe [VERSION]
 set -euo pipefail
-[[ $# -eq 1 ]] || { echo "usage: $0 PROGRAM.exe" >&2; exit 2; }
+[[ $# -eq 1 || $# -eq 2 ]] || { echo "usage: $0 PROGRAM.exe [VERSION]" >&2; exit 2; }
 exe=$1
+version=${2:-}
 [[ -f $exe ]] || { echo "FAIL: no file $exe" >&2; exit 1; }
 objdump=${OBJDUMP:-x86_64-w64-mingw32-objdump}
 failures=0
@@ -48,6 +51,13 @@ resources=$(wrestool -l "$exe" 2>&1) || fail "wrestool cannot read it: $resource
 for pair in "14:icon" "16:version information" "24:manifest"; do
   grep -q -- "--type=${pair%%:*} " <<<"$resources" || fail "no ${pair#*:} resource"
 done
+
+if [[ -n $version ]] && grep -q -- "--type=16 " <<<"$resources"; then
+  # The strings of the version block, one a line: each key is followed by its value.
+  product_version=$(wrestool -x --raw --type=16 "$exe" | iconv -f UTF-16LE -t UTF-8 -c |
+    tr -c '[:print:]' '\n' | grep -v '^$' | grep -A1 -x ProductVersion | sed -n 2p)
+  [[ $product_version == "$version" ]] || fail "product version '$product_version', not $version"
+fi
 
 if ((failures == 0)); then
   echo "$exe: imports $(tr '\n' ' ' <<<"$imports"); $size bytes; icon, version, manifest"
