@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: the desktop program's, then the web edition's.
+# Sets up, builds and runs every test: the desktop program's, the Windows edition's, then the web
+# edition's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh
 ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure -j"$(nproc)"
+
+# The Windows edition, cross-built with mingw-w64: its tests under Wine.
+scripts/windows.sh >/dev/null
+ctest --preset windows
 
 # The web edition: the toolkit-free unit tests under Node, then the page in Chromium, Firefox
 # and WebKit.
