@@ -21,7 +21,7 @@ fail() {
 # Windows' own DLLs, present on every installation; msvcrt is the C runtime mingw-w64 links.
 system_dlls=" kernel32.dll user32.dll gdi32.dll comctl32.dll advapi32.dll shell32.dll ole32.dll
   oleaut32.dll comdlg32.dll msvcrt.dll shlwapi.dll uxtheme.dll winspool.drv imm32.dll
-  version.dll ws2_32.dll "
+  version.dll ws2_32.dll oleacc.dll "
 imports=$("$objdump" -p "$exe" | sed -n 's/^\tDLL Name: //p')
 [[ -n $imports ]] || fail "no import table (not a Windows program?)"
 while read -r dll; do

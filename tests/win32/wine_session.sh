@@ -49,6 +49,9 @@ replacements=(
   "黑体=Noto Sans Mono CJK SC" "SimHei=Noto Sans Mono CJK SC"
 )
 
+windows_colors=("Scrollbar=200 200 200" "Menu=240 240 240" "MenuBar=240 240 240"
+  "Window=255 255 255" "ButtonFace=240 240 240")
+
 # A prefix is made once, under a lock, since CTest may start several programs at a time.
 prepare_prefix() {
   [[ -e $WINEPREFIX/.quotara-ready ]] && return 0
@@ -61,6 +64,12 @@ prepare_prefix() {
     local pair
     for pair in "${replacements[@]}"; do
       "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${pair%%=*}" /t REG_SZ \
+        /d "${pair#*=}" /f >>"$dir/wineboot.log" 2>&1
+    done
+    # Windows 10's own system colours in place of Wine's theme, which makes the scroll bar,
+    # menu and window colours all white: the window's fields show the greys users see.
+    for pair in "${windows_colors[@]}"; do
+      "$WINE" reg add 'HKCU\Control Panel\Colors' /v "${pair%%=*}" /t REG_SZ \
         /d "${pair#*=}" /f >>"$dir/wineboot.log" 2>&1
     done
     # The registry reaches the disk when the server ends.

@@ -1,0 +1,35 @@
+// Quotara on Windows: apportions a floor's shared core area among its households.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "startup.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
+                    int /*show*/) {
+    // The themed standard controls of the manifest, and COM for the accessible names.
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    int status = 0;
+    {
+        quotara::MainWindow window(instance);
+        window.show();
+#ifdef QUOTARA_STARTUP_PROBE
+        // For the start-up benchmark: done once the window and its controls have painted.
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        GdiFlush();
+#else
+        status = window.run();
+#endif
+    }
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
+    }
+    return status;
+}
