@@ -21,11 +21,11 @@ IAccPropServices* services() {
 
 }  // namespace
 
-void setAccessibleName(HWND control, const std::wstring& name) {
-    if (IAccPropServices* service = services()) {
-        service->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                PROPID_ACC_NAME, name.c_str());
-    }
+bool setAccessibleName(HWND control, const std::wstring& name) {
+    IAccPropServices* service = services();
+    return service != nullptr &&
+           SUCCEEDED(service->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT),
+                                             CHILDID_SELF, PROPID_ACC_NAME, name.c_str()));
 }
 
 }  // namespace quotara

@@ -9,7 +9,8 @@
 namespace quotara {
 
 // Names the control for Microsoft Active Accessibility and UI Automation (IAccPropServices).
-// Does nothing where the service is missing. COM must be initialised on this thread.
-void setAccessibleName(HWND control, const std::wstring& name);
+// False where the service is missing or does not take it (Wine's is a stub). COM must be
+// initialised on this thread.
+bool setAccessibleName(HWND control, const std::wstring& name);
 
 }  // namespace quotara
