@@ -14,20 +14,9 @@
 #include <vector>
 
 #include "layout.h"
+#include "win32_text.h"
 
 namespace {
-
-std::wstring widen(std::string_view utf8) {
-    if (utf8.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(utf8.size());
-    std::wstring wide(
-        static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)),
-        L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), static_cast<int>(wide.size()));
-    return wide;
-}
 
 struct Caption {
     std::wstring text;
@@ -103,11 +92,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
 
     Fonts fonts(dpi);
     std::vector<Caption> captions;
-    captions.push_back({widen(quotara::kForm1.caption), fonts.get(quotara::kForm1.font)});
+    captions.push_back({quotara::toWide(quotara::kForm1.caption), fonts.get(quotara::kForm1.font)});
     for (const quotara::ControlSpec& row : quotara::kControls) {
         if (!row.caption.empty()) {
             captions.push_back(
-                {widen(row.caption), fonts.get(row.font.value_or(quotara::kForm1.font))});
+                {quotara::toWide(row.caption), fonts.get(row.font.value_or(quotara::kForm1.font))});
         }
     }
     g_captions = &captions;
