@@ -37,11 +37,15 @@ std::string nameOf(HWND window) {
     return "?";
 }
 
-LONG fontHeight(HWND control) {
+LOGFONTW logFont(HWND control) {
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
                &font);
-    return font.lfHeight;
+    return font;
+}
+
+LONG fontHeight(HWND control) {
+    return logFont(control).lfHeight;
 }
 
 std::wstring accessibleName(HWND control) {
@@ -150,6 +154,15 @@ TEST_F(Form, FieldsShowTheirSystemColoursNamesAndWholeResultsAtEveryDpi) {
     } else {
         std::puts("not checked: this system's accessibility service takes no names");
     }
+
+    // The table's faces, sizes and weights, in GB2312.
+    const LOGFONTW frame = logFont(control("Frame1"));
+    EXPECT_EQ(frame.lfHeight, -14);  // 10.5 pt
+    EXPECT_EQ(frame.lfWeight, FW_BOLD);
+    EXPECT_EQ(frame.lfCharSet, GB2312_CHARSET);
+    EXPECT_EQ(logFont(control("Frame5")).lfFaceName, std::wstring(L"黑体"));
+    EXPECT_EQ(logFont(control("Command1")).lfHeight, -16);  // 12 pt bold
+    EXPECT_EQ(logFont(control("Option2")).lfWeight, FW_NORMAL);
 
     // At 96 dpi: 9 pt is 12 pixels; a 13-character result is set smaller, never under 6 pt.
     EXPECT_EQ(fontHeight(control("produce1")), -12);

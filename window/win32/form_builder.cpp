@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 
 #include "accessibility.h"
@@ -28,8 +29,16 @@ RECT twipsRect(const ControlSpec& row) {
     return {left, top, left + row.width, top + row.height};
 }
 
-void sendFont(HWND control, HFONT font) {
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+// The same at `dpi`.
+RECT placeAt(const ControlSpec& row, int dpi) {
+    const RECT twips = twipsRect(row);
+    return {twipsAt(twips.left, dpi), twipsAt(twips.top, dpi), twipsAt(twips.right, dpi),
+            twipsAt(twips.bottom, dpi)};
+}
+
+// Redrawn at once, unless the window is still being built and not yet shown.
+void sendFont(HWND control, HFONT font, bool redraw = true) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw ? TRUE : FALSE);
 }
 
 void deleteFont(HFONT& font) {
@@ -111,6 +120,20 @@ LRESULT CALLBACK formProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
             }
             return 0;
         }
+        case WM_DRAWITEM: {
+            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (form->banner_ != nullptr) {
+                HDC source = CreateCompatibleDC(item->hDC);
+                HGDIOBJ before = SelectObject(source, form->banner_);
+                BITMAP size{};
+                GetObjectW(form->banner_, sizeof size, &size);
+                BitBlt(item->hDC, 0, 0, std::min<LONG>(size.bmWidth, item->rcItem.right),
+                       std::min<LONG>(size.bmHeight, item->rcItem.bottom), source, 0, 0, SRCCOPY);
+                SelectObject(source, before);
+                DeleteDC(source);
+            }
+            return TRUE;
+        }
         case WM_DPICHANGED: {
             // Moved to another monitor, or the scale changed: everything again at the new DPI,
             // fonts made for it, at the place Windows suggests.
@@ -172,7 +195,9 @@ class Win32FormToolkit final : public FormToolkit {
         switch (row.kind) {
             case ControlKind::pictureBox:
                 windowClass = WC_STATICW;
-                style |= SS_BITMAP;
+                // Drawn by the window (WM_DRAWITEM): a bitmap static stretches the image to the
+                // box on Wine, and the image stands at its natural size, clipped to the box.
+                style |= SS_OWNERDRAW;
                 break;
             case ControlKind::frame:
                 style |= BS_GROUPBOX;
@@ -201,8 +226,11 @@ class Win32FormToolkit final : public FormToolkit {
             style |= laterOption ? 0 : WS_TABSTOP | WS_GROUP;
         }
         const std::size_t index = rowIndex(row);
+        // Made at its place for the window's DPI: moving 50 controls afterwards costs start-up.
+        const RECT place = placeAt(row, form_.dpi_);
         HWND control = CreateWindowExW(
-            extended, windowClass, toWide(row.caption).c_str(), style, 0, 0, 0, 0, form_.window_,
+            extended, windowClass, toWide(row.caption).c_str(), style, place.left, place.top,
+            place.right - place.left, place.bottom - place.top, form_.window_,
             reinterpret_cast<HMENU>(
                 static_cast<INT_PTR>(kFirstControlId + static_cast<int>(index))),
             instance_, nullptr);
@@ -210,16 +238,14 @@ class Win32FormToolkit final : public FormToolkit {
             // No limit but memory: nothing the user pastes may be cut.
             SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
         }
-        if (row.kind == ControlKind::pictureBox && form_.banner_ != nullptr) {
-            // The banner at its natural size from the top-left corner, never scaled.
-            SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP,
-                         reinterpret_cast<LPARAM>(form_.banner_));
-        }
         form_.controls_[index] = control;
     }
 
     void setFont(const ControlSpec& row, const FontSpec& font) override {
-        form_.fontSpecs_[rowIndex(row)] = font;
+        const std::size_t index = rowIndex(row);
+        form_.fontSpecs_[index] = font;
+        form_.fonts_[index] = form_.sharedFont(font);
+        sendFont(form_.controls_[index], form_.fonts_[index], false);
     }
 
     void setBackColor(const ControlSpec& row, std::uint32_t systemColor) override {
@@ -312,11 +338,9 @@ void Win32Form::layOut(int dpi) {
     }
     fontCache_.clear();
     for (std::size_t i = 0; i < kControls.size(); ++i) {
-        const RECT rect = twipsRect(kControls[i]);
-        const int left = twipsAt(rect.left, dpi);
-        const int top = twipsAt(rect.top, dpi);
-        SetWindowPos(controls_[i], nullptr, left, top, twipsAt(rect.right, dpi) - left,
-                     twipsAt(rect.bottom, dpi) - top, SWP_NOZORDER | SWP_NOACTIVATE);
+        const RECT place = placeAt(kControls[i], dpi);
+        SetWindowPos(controls_[i], nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
         deleteFont(fittedFonts_[i]);
         fonts_[i] = sharedFont(fontSpecs_[i].value_or(kForm1.font));
         sendFont(controls_[i], fonts_[i]);
@@ -378,7 +402,6 @@ std::unique_ptr<Win32Form> buildForm1(HINSTANCE instance) {
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
     }
-    form->layOut(form->dpi());
     SetWindowLongPtrW(form->window(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form.get()));
     return form;
 }

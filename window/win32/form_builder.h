@@ -45,8 +45,8 @@ class Win32Form {
     void setBackColor(HWND control, std::uint32_t code);
     [[nodiscard]] std::optional<std::uint32_t> backColor(HWND control) const;
 
-    // Places and sizes every control and makes its font at `dpi`: once built, and again when
-    // the window's DPI changes.
+    // Places and sizes every control and makes its font at `dpi`, when the window's DPI has
+    // changed (the window is built at its DPI).
     void layOut(int dpi);
 
     // A click or other notification from a control, with its row.
