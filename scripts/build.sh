@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Configures and builds Quotara into ${BUILD_DIR:-build}. Extra CMake options go in
-# QUOTARA_CMAKE_ARGS (for example -DWERROR=ON).
+# Configures and builds Quotara with the CMake preset QUOTARA_PRESET (default: build/,
+# RelWithDebInfo; qt5: build-qt5/). Extra CMake options go in QUOTARA_CMAKE_ARGS (for example
+# -DWERROR=ON).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build_dir=${BUILD_DIR:-build}
+source scripts/presets.sh
 # shellcheck disable=SC2086
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} ${QUOTARA_CMAKE_ARGS:-} >/dev/null
-cmake --build "$build_dir" -j"$(nproc)"
+cmake --preset "$quotara_preset" ${QUOTARA_CMAKE_ARGS:-} >/dev/null
+cmake --build --preset "$quotara_preset" -j"$(nproc)"

@@ -3,9 +3,10 @@
 # edition's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/presets.sh
 scripts/setup.sh
 scripts/build.sh
-ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure -j"$(nproc)"
+ctest --preset "$quotara_preset" -j"$(nproc)"
 
 # The Windows edition, cross-built with mingw-w64: its tests under Wine.
 scripts/windows.sh >/dev/null
@@ -14,7 +15,7 @@ ctest --preset windows
 # The web edition: the toolkit-free unit tests under Node, then the page in Chromium, Firefox
 # and WebKit.
 scripts/web.sh >/dev/null
-ctest --test-dir "${WEB_BUILD_DIR:-build-web}" --output-on-failure -j"$(nproc)"
-QUOTARA_RELEASE=$(realpath "${WEB_BUILD_DIR:-build-web}/release.json")
+ctest --preset web -j"$(nproc)"
+QUOTARA_RELEASE=$(realpath "$(preset_binary_dir web)/release.json")
 export QUOTARA_RELEASE
 (cd tests/web && npm ci --no-audit --no-fund >/dev/null && npm test)

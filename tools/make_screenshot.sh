@@ -4,9 +4,10 @@
 # the top of the A4 page of that example's calculation sheet saved as a PDF, at 96 dpi.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/presets.sh
 scripts/setup.sh
 scripts/build.sh >/dev/null
-build_dir=${BUILD_DIR:-build}
+build_dir=$(preset_binary_dir "$quotara_preset")
 cmake --build "$build_dir" --target window_screenshot >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -161,6 +161,8 @@ INSTANTIATE_TEST_SUITE_P(
                   ApportionFault::invalidOperation, 0},
         FaultCase{"BuildingAreaTooLargeForSingle", floor(3e38f, {3e38f, 1}),
                   ApportionFault::overflow, 0},
+        FaultCase{"LastBuildingAreaAloneTooLarge", floor(3e38f, {1, 1, 1, 1, 1, 1, 1, 3e38f}),
+                  ApportionFault::overflow, 0},
         FaultCase{"CoreIsMinusTheUsableSum", floor(-100, {40, 60}), ApportionFault::divisionByZero,
                   2},
         FaultCase{"NoHouseholdsAndNoCore", noHouseholds(0), ApportionFault::invalidOperation, 2}),

@@ -20,8 +20,9 @@ sys.path.insert(0, str(ROOT / "tools"))
 sys.dont_write_bytecode = True  # keep tools/ free of __pycache__
 
 import make_banner  # noqa: E402
+import make_icon  # noqa: E402
 
-THEME_SIZES = (16, 22, 24, 32, 48, 64, 96, 128, 256)
+THEME_SIZES = tuple(make_icon.THEME_SIZES)
 GENERATED = ["banner.gif", "quotara.ico"] + [f"icons/quotara-{s}.png" for s in THEME_SIZES]
 CLEAR, BLACK = (0, 0, 0, 0), (0, 0, 0, 255)
 
@@ -72,6 +73,9 @@ class AssetsTest(unittest.TestCase):
                 with self.subTest(name):
                     self.assertEqual((Path(tmp) / name).read_bytes(),
                                      (ASSETS / name).read_bytes())
+            # CMake builds in and installs every icon it finds there: none may be stale.
+            self.assertEqual(sorted(p.name for p in (ASSETS / "icons").iterdir()),
+                             sorted(p.name for p in (Path(tmp) / "icons").iterdir()))
 
     def test_banner_layout(self):
         screen, images, extensions = gif_parts((ASSETS / "banner.gif").read_bytes())

@@ -187,11 +187,20 @@ TEST_F(Calculate, CoreMinusTheUsableSumWritesAreasAndTotalThenWarns) {
         << "the warning comes after the completed results are written";
 }
 
-TEST_F(Calculate, BuildingAreaBeyondSingleRangeWarnsOverflow) {
-    fill(2, u"3e38", {u"3e38", u"1"});
-    ASSERT_EQ(w.calculate(), std::nullopt);
-    ASSERT_EQ(w.messages.shown.size(), 1u);
-    EXPECT_EQ(w.messages.shown[0].prompt, u"计算出错：结果太大，超出了可计算的范围。");
+// One household's area large, the others small: the sum stays finite, that household's building
+// area does not. Wherever it sits, even last, nothing is written and the warning names overflow.
+TEST_F(Calculate, BuildingAreaBeyondSingleRangeAtAnyHouseholdWarnsOverflowAndWritesNothing) {
+    std::size_t warnings = 0;
+    for (const int large : {1, 4, 8}) {
+        SCOPED_TRACE(large);
+        fill(8, u"3e38", {u"1", u"1", u"1", u"1", u"1", u"1", u"1", u"1"});
+        w.type(entryFor(large), u"3e38");
+        presetResults(u"old");
+        ASSERT_EQ(w.calculate(), std::nullopt);
+        ASSERT_EQ(w.messages.shown.size(), ++warnings);
+        EXPECT_EQ(w.messages.shown.back().prompt, u"计算出错：结果太大，超出了可计算的范围。");
+        expectResultsUntouched();
+    }
 }
 
 TEST_F(Calculate, InfiniteTotalShowsTheOverflowMark) {
