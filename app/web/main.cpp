@@ -1,6 +1,6 @@
-// Quotara in a web browser: builds the page from the window's description, binds the nine
-// clicks to their handlers and the calculation sheet's two buttons to theirs, and hands the page
-// to the user. Runs once, when the page loads; the handlers then run on the clicks, each to its
+// Quotara in a web browser: finds the window the page's markup carries, binds the nine clicks to
+// their handlers and the calculation sheet's two buttons to theirs, and hands the page to the
+// user. Runs once, when the page loads; the handlers then run on the clicks, each to its
 // end (Asyncify waits out a message).
 #include <emscripten/emscripten.h>
 #include <emscripten/val.h>
@@ -115,8 +115,10 @@ EM_JS(void, quotara_guard_print, (const char* section, const char* button), {
 });
 
 // For start.js: the page takes input. Without this mark it says that this browser cannot run it.
+// The page's guard (guard.js) lets the clicks through from now on.
 EM_JS(void, quotara_mark_started, (), {
     Module["started"] = true;
+    quotaraBound();
 });
 // clang-format on
 
@@ -168,8 +170,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void quotara_prepare_print() {
 
 int main() {
     val document = val::global("document");
-    buildPage(document);
-    buildSheetControls(document);
+    bindPage();
     page.emplace(document);
     // A count button's click event is its becoming chosen, by the mouse, Space or an arrow key.
     for (std::size_t i = 0; i < kClickBindings.size(); ++i) {

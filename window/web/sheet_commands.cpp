@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "appearance.h"
 #include "calculation_sheet.h"
+#include "layout.h"
 #include "page_elements.h"
 #include "release.h"
 
@@ -186,33 +186,9 @@ void printSheet(const HandlerContext& context) {
 }  // namespace
 
 const std::array<SheetButton, 2> kSheetButtons = {{
-    {sheetCommand(SheetCommandId::copy), &copySheet},
-    {sheetCommand(SheetCommandId::print), &printSheet},
+    {sheetCommand(kPageSheetCommands[0]), &copySheet},
+    {sheetCommand(kPageSheetCommands[1]), &printSheet},
 }};
-
-void buildSheetControls(val document) {
-    val group = createElement(document, "div");
-    group.set("id", std::string("sheetButtons"));
-    setAttribute(group, "role", "group");
-    group.call<void>("setAttribute", std::string("aria-label"), std::u16string(kSheetTitle));
-    // The column layout draws the buttons on the window's colour, as the end of the window.
-    setStyleProperty(group, "--back-color", cssColor(kForm1.backColor));
-    for (const SheetButton& row : kSheetButtons) {
-        val button = createElement(document, "button");
-        button.set("type", std::string("button"));
-        button.set("id", std::string(row.command.id));
-        button.set("textContent", std::u16string(row.command.caption));
-        applyFont(button, kForm1.font);
-        group.call<void>("append", button);
-    }
-    // The table is set in the window's Song face and size.
-    val section = createElement(document, "section");
-    section.set("id", std::string(kSheetSectionId));
-    applyFont(section, kForm1.font);
-    val body = document["body"];
-    body.call<void>("append", group);
-    body.call<void>("append", section);
-}
 
 void prepareSheetForPrint(FieldModel& fields, char16_t decimalSeparator) {
     const auto made = calculationSheetWithoutBox(fields, decimalSeparator, localDateTime());

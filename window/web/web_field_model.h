@@ -37,8 +37,4 @@ class WebFieldModel final : public FieldModel {
     std::bitset<kFieldCount> written_;
 };
 
-// The data attribute in which the page keeps a text field's system colour, as the field model
-// stores it: "0x80000005".
-inline constexpr const char* kBackColorAttribute = "data-back-color";
-
 }  // namespace quotara
