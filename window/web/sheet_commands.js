@@ -9,7 +9,11 @@ mergeInto(LibraryManager.library, {
       const plain = UTF16ToString(text);
       const markup = UTF16ToString(html);
       try {
-        if (navigator.clipboard && navigator.clipboard.write && typeof ClipboardItem === 'function') {
+        if (
+          navigator.clipboard &&
+          navigator.clipboard.write &&
+          typeof ClipboardItem === 'function'
+        ) {
           await navigator.clipboard.write([
             new ClipboardItem({
               'text/plain': new Blob([plain], { type: 'text/plain' }),

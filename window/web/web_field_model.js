@@ -7,8 +7,8 @@ mergeInto(LibraryManager.library, {
   $quotaraField__deps: ['$quotaraFields'],
   $quotaraField: function (field, type) {
     const element = quotaraFields[field];
-    const usable = element && element.isConnected && element.tagName === 'INPUT' &&
-      element.type === type;
+    const usable =
+      element && element.isConnected && element.tagName === 'INPUT' && element.type === type;
     return usable ? element : null;
   },
 
