@@ -1,9 +1,8 @@
-// Quotara in a web browser: builds the page from the window's description, binds the nine
-// clicks to their handlers and the calculation sheet's two buttons to theirs, and hands the page
-// to the user. Runs once, when the page loads; the handlers then run on the clicks, each to its
+// Quotara in a web browser: finds the window the page's markup carries, binds the nine clicks to
+// their handlers and the calculation sheet's two buttons to theirs, and hands the page to the
+// user. Runs once, when the page loads; the handlers then run on the clicks, each to its
 // end (Asyncify waits out a message).
 #include <emscripten/emscripten.h>
-#include <emscripten/val.h>
 
 #include <optional>
 #include <string>
@@ -15,110 +14,20 @@
 #include "web_field_model.h"
 #include "web_message_service.h"
 
+// main.js.
+extern "C" {
+int quotara_decimal_separator();
+void quotara_learn_decimal_separator_soon();
+void quotara_bind_click(const char* control, const char* handler, int index);
+void quotara_handler_finished();
+void quotara_guard_enter();
+void quotara_guard_print(const char* section, const char* button);
+void quotara_mark_started();
+}
+
 namespace {
 
-using emscripten::val;
 using namespace quotara;
-
-// clang-format off
-
-// The decimal separator of the browser's language, as the desktop program takes the system's;
-// the point where the language is no tag Intl knows, such as "C" (WebKitGTK under the C locale).
-// Asked once: the first use of Intl loads locale data, tens of milliseconds.
-EM_JS(int, quotara_decimal_separator, (), {
-    if (Module["decimalSeparator"] === undefined) {
-        Module["decimalSeparator"] = 46;
-        try {
-            const [language] = Intl.getCanonicalLocales(navigator.language);
-            const parts = new Intl.NumberFormat(language).formatToParts(1.5);
-            const separator = parts.find(part => part.type === "decimal");
-            if (language && separator && separator.value.length === 1) {
-                Module["decimalSeparator"] = separator.value.charCodeAt(0);
-            }
-        } catch (error) {
-        }
-    }
-    return Module["decimalSeparator"];
-});
-
-// Asks for it once the page has opened, not while it opens.
-EM_JS(void, quotara_learn_decimal_separator_soon, (), {
-    setTimeout(() => quotara_decimal_separator(), 0);
-});
-
-// A click on the control runs `index` through the exported function `handler`, one handler at a
-// time: while a handler runs or waits for its message box, a bound click is dropped, as the
-// desktop's modal box drops it. The dialog alone cannot tell: it closes some milliseconds before
-// the waiting handler goes on, and a second handler started in that gap corrupts the first one's
-// suspended stack. Dropping cancels the default too, so that no count button ends up chosen
-// without its handler. The second click of a double click is dropped as well: 确定 lies over 计算,
-// and a double click on it must not press 计算 once the box has gone.
-EM_JS(void, quotara_bind_click, (const char* control, const char* handler, int index), {
-    const run = UTF8ToString(handler);
-    document.getElementById(UTF8ToString(control)).addEventListener("click", event => {
-        if (Module["handlerRunning"] || event.detail > 1) {
-            event.preventDefault();
-            return;
-        }
-        Module["handlerRunning"] = true;
-        ccall(run, null, ["number"], [index], {async: true});
-    });
-});
-
-// The last thing quotara_click does, suspended on the way or not: the refits held back while it
-// ran (fitted_text.cpp) are done now.
-EM_JS(void, quotara_handler_finished, (), {
-    Module["handlerRunning"] = false;
-    const held = Module["refitsHeldBack"];
-    Module["refitsHeldBack"] = undefined;
-    if (held) {
-        held.forEach(field => Module["_quotara_refit_text"](field));
-    }
-});
-
-// Neither command button is a default button: Enter on a focused button presses nothing.
-// (Escape presses nothing on the page anyway; in the message box it closes the box.) Enter in an
-// entry is left alone: an input method uses it to commit Chinese text.
-EM_JS(void, quotara_guard_enter, (), {
-    document.addEventListener("keydown", event => {
-        if (event.key === "Enter" && event.target instanceof HTMLButtonElement &&
-            !event.target.closest("dialog")) {
-            event.preventDefault();
-        }
-    }, true);
-});
-
-// A print shows the calculation sheet, never the window (the print style sheet). One the page
-// did not start, from the browser's menu, cannot wait for a box: the sheet is made as the
-// entries stand, a note in place of a warning. While a handler waits for its box no other may
-// run, and the note says to close the box first. Ctrl+P goes the way of 打印计算表, warning and
-// all.
-EM_JS(void, quotara_guard_print, (const char* section, const char* button), {
-    const sectionId = UTF8ToString(section);
-    const buttonId = UTF8ToString(button);
-    addEventListener("beforeprint", () => {
-        if (!Module["handlerRunning"]) {
-            ccall("quotara_prepare_print", null, [], []);
-        } else if (!Module["printingSheet"]) {
-            const note = document.createElement("p");
-            note.textContent = "请先关闭页面上的提示框，再打印计算表。";
-            document.getElementById(sectionId).replaceChildren(note);
-        }
-    });
-    document.addEventListener("keydown", event => {
-        if ((event.ctrlKey || event.metaKey) && !event.altKey && !event.shiftKey &&
-            event.key.toLowerCase() === "p") {
-            event.preventDefault();
-            document.getElementById(buttonId).click();
-        }
-    }, true);
-});
-
-// For start.js: the page takes input. Without this mark it says that this browser cannot run it.
-EM_JS(void, quotara_mark_started, (), {
-    Module["started"] = true;
-});
-// clang-format on
 
 char16_t browserDecimalSeparator() {
     return static_cast<char16_t>(quotara_decimal_separator());
@@ -126,7 +35,7 @@ char16_t browserDecimalSeparator() {
 
 // The running page: the field model and message box over it, and the handlers' context.
 struct Page {
-    explicit Page(const val& document) : fields(document), context{fields, messages} {}
+    Page() : context{fields, messages} {}
     WebFieldModel fields;
     WebMessageService messages;
     HandlerContext context;
@@ -167,10 +76,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE void quotara_prepare_print() {
 }
 
 int main() {
-    val document = val::global("document");
-    buildPage(document);
-    buildSheetControls(document);
-    page.emplace(document);
+    // The fields first: the text fitting bound next finds them through the field model.
+    page.emplace();
+    bindPage();
     // A count button's click event is its becoming chosen, by the mouse, Space or an arrow key.
     for (std::size_t i = 0; i < kClickBindings.size(); ++i) {
         const std::string control(kClickBindings[i].control);
@@ -181,7 +89,7 @@ int main() {
     }
     quotara_guard_enter();
     quotara_guard_print(kSheetSectionId, kPrintButtonId);
-    document.call<val>("getElementById", std::string(fieldName(kFirstFocus))).call<void>("focus");
+    page->fields.setFocus(kFirstFocus);
     quotara_mark_started();
     quotara_learn_decimal_separator_soon();
     return 0;

@@ -65,6 +65,43 @@ test('a warning about a failed field operation waits like any other', () =>
     assert.deepEqual(await values(page, ['texta', 'Text1', 'produce1']), ['30', '60', '73.84615']);
   }));
 
+test('before the program has bound it, the window stands in its final layout and takes no click',
+  () => session(async (page, s) => {
+    // The program's WebAssembly waits until the test lets it go.
+    await s.context.addInitScript(() => {
+      const instantiate = WebAssembly.instantiate;
+      const released = new Promise((resolve) => { window.releaseProgram = resolve; });
+      WebAssembly.instantiate = (...args) => released.then(() => instantiate(...args));
+    });
+    await page.reload();
+    const look = () => page.evaluate(() => [...document.querySelectorAll('#Form1 *, #sheetButtons *')]
+      .map((e) => `${e.id} ${JSON.stringify(e.getBoundingClientRect())} ${e.disabled}`
+        + ` ${e.checked} ${getComputedStyle(e).font}`));
+    const unbound = await look();
+    assert.equal(await page.evaluate(() => typeof window.releaseProgram), 'function');
+
+    await page.click('#Option4');
+    await page.focus('#Option3');
+    for (const key of ['ArrowRight', 'Space', 'ArrowLeft']) await page.keyboard.press(key);
+    await page.fill('#texta', '30'); // typing goes through
+    for (const id of ['Command1', 'Command2', 'copySheet']) await page.click(`#${id}`);
+    await page.keyboard.press('Enter');
+    assert.deepEqual(await look(), unbound);
+    assert.equal(await dialogOpen(page), false);
+
+    await page.evaluate(() => window.releaseProgram());
+    await focusOn(page, 'Option2');
+    // Nothing clicked before ran now: no box, 清除 left the entry, no count chosen.
+    assert.equal(await dialogOpen(page), false);
+    assert.equal(await page.inputValue('#texta'), '30');
+    assert.deepEqual(await look(), unbound);
+
+    await chooseAndFill(page, 4, '30', ['60', '70', '80', '90']);
+    assert.equal(await page.isDisabled('#Text5'), true); // the count button's handler ran
+    await page.click('#Command1');
+    assert.deepEqual(await values(page, ['produce4', 'Text9', 'Text10']), ['99', '330', '90.90909']);
+  }));
+
 // Each browser as an init script run before the page's own.
 const browsers = {
   'language C': () => Object.defineProperty(Navigator.prototype, 'language', { get: () => 'C' }),

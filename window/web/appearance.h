@@ -15,6 +15,8 @@ namespace quotara {
 
 // The code as the field model stores it, for the page to keep beside the colour: "0x80000005".
 [[nodiscard]] std::string systemColorCode(std::uint32_t systemColor);
+// The data attribute in which the page keeps a text field's system colour code.
+inline constexpr const char* kBackColorAttribute = "data-back-color";
 
 // The CSS font-family list for 宋体 or 黑体: the Windows faces by their Chinese and English
 // names first, then the Song and Hei faces macOS and Linux browsers have.

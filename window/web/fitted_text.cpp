@@ -1,7 +1,6 @@
 #include "fitted_text.h"
 
 #include <emscripten/emscripten.h>
-#include <emscripten/val.h>
 
 #include <cmath>
 #include <string>
@@ -9,24 +8,13 @@
 #include "field_model.h"
 #include "text_fitting.h"
 
-namespace {
+extern "C" {
+void quotara_follow_text(int field);
+int quotara_unfit_text(int field, double* room, double* designed);
+double quotara_text_width_at(int field, const char* size);
+}
 
-// Refits the field on the user's typing and on every resize of the page. Not while a handler
-// runs or waits for its box: a call into the program then would run beside the suspended one
-// and corrupt its stack. A refit held back so is done as the handler ends.
-// clang-format off
-EM_JS(void, quotara_follow_text, (const char* id, int field), {
-    const refit = () => {
-        if (Module["handlerRunning"]) {
-            Module["refitsHeldBack"] = (Module["refitsHeldBack"] || new Set()).add(field);
-        } else {
-            Module["_quotara_refit_text"](field);
-        }
-    };
-    document.getElementById(UTF8ToString(id)).addEventListener("input", refit);
-    addEventListener("resize", refit);
-});
-// clang-format on
+namespace {
 
 constexpr double kPixelsPerPoint = 4.0 / 3.0;  // CSS: 96 px and 72 pt to the inch
 
@@ -39,33 +27,19 @@ std::string cssPixels(double points) {
     return std::to_string(thousandths / 1000) + "." + fraction + "px";
 }
 
-void fit(emscripten::val box) {
-    using emscripten::val;
-    val style = box["style"];
-    style.call<void>("removeProperty", std::string("font-size"));
-    // An empty field fits: no need to lay the page out to ask (as the page opens, that would be
-    // its whole first layout, done before the user may type).
-    if (box["value"]["length"].as<int>() == 0) {
+// A field that overflows says so by a scroll width beyond its width.
+void fitField(quotara::Field field) {
+    const int index = static_cast<int>(field);
+    double room = 0;
+    double designedPixels = 0;
+    if (quotara_unfit_text(index, &room, &designedPixels) == 0) {
         return;
     }
-    // A field that overflows says so by a scroll width beyond its width.
-    const double room = box["clientWidth"].as<double>();
-    if (box["scrollWidth"].as<double>() <= room) {
-        return;
-    }
-    const double designedPixels =
-        val::global("parseFloat")(val::global("getComputedStyle")(box)["fontSize"]).as<double>();
     const auto widthAt = [&](double points) {
-        style.set("fontSize", cssPixels(points));
-        return box["scrollWidth"].as<double>();
+        return quotara_text_width_at(index, cssPixels(points).c_str());
     };
     const double points = quotara::fittedPoints(designedPixels / kPixelsPerPoint, room, widthAt);
-    style.set("fontSize", cssPixels(points));
-}
-
-void fitField(quotara::Field field) {
-    const std::string id(quotara::fieldName(field));
-    fit(emscripten::val::global("document").call<emscripten::val>("getElementById", id));
+    quotara_text_width_at(index, cssPixels(points).c_str());
 }
 
 }  // namespace
@@ -79,7 +53,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void quotara_refit_text(int field) {
 namespace quotara {
 
 void fitTextToWidth(Field field) {
-    quotara_follow_text(std::string(fieldName(field)).c_str(), static_cast<int>(field));
+    quotara_follow_text(static_cast<int>(field));
     fitField(field);
 }
 

@@ -1,7 +1,5 @@
 #include "results_announcement.h"
 
-#include <emscripten/val.h>
-
 #include <array>
 #include <string>
 #include <string_view>
@@ -9,10 +7,10 @@
 
 #include "form_builder.h"
 
+extern "C" void quotara_announce(const char* id, const char16_t* text);  // results_announcement.js
+
 namespace quotara {
 namespace {
-
-using emscripten::val;
 
 // The totals, each with the words that say it.
 constexpr std::array<std::pair<Field, std::u16string_view>, 2> kSpoken = {{
@@ -34,10 +32,7 @@ void announceResults(WebFieldModel& fields) {
         said += words;
         said += *text;
     }
-    val region = val::global("document").call<val>("getElementById", std::string(kLiveRegionId));
-    if (!region.isNull()) {
-        region.set("textContent", said);
-    }
+    quotara_announce(kLiveRegionId, said.c_str());
 }
 
 }  // namespace quotara

@@ -1,76 +1,27 @@
 #include "sheet_commands.h"
 
-#include <emscripten/emscripten.h>
-
 #include <algorithm>
 #include <optional>
 #include <string>
 
-#include "appearance.h"
 #include "calculation_sheet.h"
-#include "page_elements.h"
+#include "layout.h"
 #include "release.h"
 
-namespace {
-
-// Both forms in one write, through the Clipboard API; where a browser lacks it, through a copy
-// event. Either starts within the click, as browsers require. Answers whether the clipboard
-// took them.
-// clang-format off
-EM_ASYNC_JS(int, quotara_write_clipboard, (const char16_t* text, const char16_t* html), {
-    const plain = UTF16ToString(text);
-    const markup = UTF16ToString(html);
-    try {
-        if (navigator.clipboard && navigator.clipboard.write && typeof ClipboardItem === "function") {
-            await navigator.clipboard.write([new ClipboardItem({
-                "text/plain": new Blob([plain], {type: "text/plain"}),
-                "text/html": new Blob([markup], {type: "text/html"}),
-            })]);
-            return 1;
-        }
-        let written = false;
-        const put = event => {
-            event.clipboardData.setData("text/plain", plain);
-            event.clipboardData.setData("text/html", markup);
-            event.preventDefault();
-            written = true;
-        };
-        document.addEventListener("copy", put);
-        try {
-            document.execCommand("copy");
-        } finally {
-            document.removeEventListener("copy", put);
-        }
-        return written ? 1 : 0;
-    } catch (error) {
-        return 0;
-    }
-});
-
-// The browser's local time: year, month, day, hour and minute into `parts`.
-EM_JS(void, quotara_local_time, (int* parts), {
-    const now = new Date();
-    HEAP32.set([now.getFullYear(), now.getMonth() + 1, now.getDate(), now.getHours(),
-                now.getMinutes()], parts >> 2);
-});
-
-// The page's guard lets the beforeprint that print() raises pass: the sheet is in place already.
-EM_JS(void, quotara_open_print, (), {
-    Module["printingSheet"] = true;
-    try {
-        print();
-    } finally {
-        Module["printingSheet"] = false;
-    }
-});
-// clang-format on
-
-}  // namespace
+// sheet_commands.js. The clipboard is waited for (Asyncify).
+extern "C" {
+int quotara_write_clipboard(const char16_t* text, const char16_t* html);
+void quotara_local_time(int* parts);
+void quotara_open_print();
+void quotara_sheet_start(const char* id, const char16_t* title);
+void quotara_sheet_paragraph(const char* prefix, const char16_t* text);
+void quotara_sheet_table();
+void quotara_sheet_row();
+void quotara_sheet_cell(int heading, const char16_t* text, int number, int columns);
+}
 
 namespace quotara {
 namespace {
-
-using emscripten::val;
 
 constexpr std::u16string_view kClipboardFailure =
     u"无法写入剪贴板，计算表没有复制。\n请允许本页面使用剪贴板后再试，或用“打印计算表”。";
@@ -82,61 +33,44 @@ std::u16string localDateTime() {
     return sheetDateTime({parts[0], parts[1], parts[2], parts[3], parts[4]});
 }
 
-val document() {
-    return val::global("document");
+void paragraph(std::u16string_view text, const std::string& prefix = "") {
+    quotara_sheet_paragraph(prefix.c_str(), std::u16string(text).c_str());
 }
 
-template <typename Text>
-val textElement(const char* tag, const Text& text, const char* className = nullptr) {
-    val d = document();
-    val element = createElement(d, tag);
-    element.set("textContent", text);
-    if (className != nullptr) {
-        element.set("className", std::string(className));
-    }
-    return element;
+void cell(std::u16string_view text, bool number = false, int columns = 1, bool heading = false) {
+    quotara_sheet_cell(heading ? 1 : 0, std::u16string(text).c_str(), number ? 1 : 0, columns);
 }
 
 // Empties the print section and starts it with the title.
-val freshSection() {
-    val section = document().call<val>("getElementById", std::string(kSheetSectionId));
-    section.call<void>("replaceChildren");
-    section.call<void>("append", textElement("h1", std::u16string(kSheetTitle)));
-    return section;
+void freshSection() {
+    quotara_sheet_start(kSheetSectionId, std::u16string(kSheetTitle).c_str());
 }
 
-// The table through DOM calls, every text as text: sheetAsHtml's is a whole document, for the
+// The table element by element, every text as text: sheetAsHtml's is a whole document, for the
 // clipboard.
 void showSheet(const CalculationSheet& sheet) {
-    val section = freshSection();
-    section.call<void>("append", textElement("p", sheet.dateTime));
-    section.call<void>("append", textElement("p", std::u16string(kNameAndVersion)));
+    freshSection();
+    paragraph(sheet.dateTime);
+    paragraph(kNameAndVersion);
     const SheetTable table = sheetTable(sheet);
-    val d = document();
-    val element = createElement(d, "table");
-    val head = element.call<val>("createTHead");
-    val headings = head.call<val>("insertRow");
+    quotara_sheet_table();
     for (const std::u16string_view heading : table.header) {
-        headings.call<void>("append", textElement("th", std::u16string(heading)));
+        cell(heading, false, 1, true);
     }
-    val body = element.call<val>("createTBody");
     for (const auto& cells : table.rows) {
-        val row = body.call<val>("insertRow");
-        row.call<void>("append", textElement("td", cells[0]));
+        quotara_sheet_row();
+        cell(cells[0]);
         for (std::size_t i = 1; i < cells.size(); ++i) {
-            row.call<void>("append", textElement("td", cells[i], "number"));
+            cell(cells[i], true);
         }
     }
     for (const auto& [label, value] : table.summary) {
-        val row = body.call<val>("insertRow");
-        val labelCell = textElement("td", std::u16string(label));
-        labelCell.set("colSpan", 3);
-        row.call<void>("append", labelCell);
-        row.call<void>("append", textElement("td", value, "number"));
+        quotara_sheet_row();
+        cell(label, false, 3);
+        cell(value, true);
     }
-    section.call<void>("append", element);
     if (!sheet.fault.empty()) {
-        section.call<void>("append", textElement("p", sheet.fault));
+        paragraph(sheet.fault);
     }
 }
 
@@ -149,17 +83,14 @@ std::string captionOf(std::string_view control, bool accessible) {
 
 // In place of the table: what stopped it, in 计算's words, and the entry they are about.
 void showProblem(const SheetProblem& problem) {
-    val section = freshSection();
-    section.call<void>("append", textElement("p", std::string("计算表未能生成：")));
-    val said = textElement("p", problem.warning);
-    if (problem.entry) {
-        said.call<void>("prepend", captionOf(fieldName(*problem.entry), true) + "：");
-    }
-    section.call<void>("append", said);
+    freshSection();
+    paragraph(u"计算表未能生成：");
+    paragraph(problem.warning,
+              problem.entry ? captionOf(fieldName(*problem.entry), true) + "：" : std::string());
     if (problem.focus && isOptionButton(*problem.focus)) {
-        section.call<void>("append", textElement("p", captionOf("Frame1", false)));
+        paragraph(u"", captionOf("Frame1", false));
     }
-    section.call<void>("append", textElement("p", std::string("请在页面上改正后再打印。")));
+    paragraph(u"请在页面上改正后再打印。");
 }
 
 void copySheet(const HandlerContext& context) {
@@ -186,33 +117,9 @@ void printSheet(const HandlerContext& context) {
 }  // namespace
 
 const std::array<SheetButton, 2> kSheetButtons = {{
-    {sheetCommand(SheetCommandId::copy), &copySheet},
-    {sheetCommand(SheetCommandId::print), &printSheet},
+    {sheetCommand(kPageSheetCommands[0]), &copySheet},
+    {sheetCommand(kPageSheetCommands[1]), &printSheet},
 }};
-
-void buildSheetControls(val document) {
-    val group = createElement(document, "div");
-    group.set("id", std::string("sheetButtons"));
-    setAttribute(group, "role", "group");
-    group.call<void>("setAttribute", std::string("aria-label"), std::u16string(kSheetTitle));
-    // The column layout draws the buttons on the window's colour, as the end of the window.
-    setStyleProperty(group, "--back-color", cssColor(kForm1.backColor));
-    for (const SheetButton& row : kSheetButtons) {
-        val button = createElement(document, "button");
-        button.set("type", std::string("button"));
-        button.set("id", std::string(row.command.id));
-        button.set("textContent", std::u16string(row.command.caption));
-        applyFont(button, kForm1.font);
-        group.call<void>("append", button);
-    }
-    // The table is set in the window's Song face and size.
-    val section = createElement(document, "section");
-    section.set("id", std::string(kSheetSectionId));
-    applyFont(section, kForm1.font);
-    val body = document["body"];
-    body.call<void>("append", group);
-    body.call<void>("append", section);
-}
 
 void prepareSheetForPrint(FieldModel& fields, char16_t decimalSeparator) {
     const auto made = calculationSheetWithoutBox(fields, decimalSeparator, localDateTime());

@@ -2,13 +2,12 @@
 // that the print style sheet shows in place of the window.
 #pragma once
 
-#include <emscripten/val.h>
-
 #include <array>
 #include <string_view>
 
 #include "calculation_sheet.h"
 #include "handlers.h"
+#include "page_markup.h"
 
 namespace quotara {
 
@@ -24,12 +23,6 @@ struct SheetButton {
 // print. Both suspend (Asyncify) while a warning is open or the clipboard is written.
 extern const std::array<SheetButton, 2> kSheetButtons;
 inline constexpr const char* kPrintButtonId = sheetCommand(SheetCommandId::print).id;
-
-// The print section's id: on screen it is never shown.
-inline constexpr const char* kSheetSectionId = "sheet";
-
-// Adds the buttons and the print section to the body, after the window. Call once, at start.
-void buildSheetControls(emscripten::val document);
 
 // Puts the sheet into the print section for a print the page did not start (the browser's
 // menu), without any box: where an entry stops it, a note naming the entry and 计算's warning

@@ -1,54 +1,51 @@
 #include "web_field_model.h"
 
+#include <cstdlib>
 #include <string>
 #include <utility>
 
 #include "appearance.h"
 #include "fitted_text.h"
 
-namespace quotara {
-
-using emscripten::val;
-
-WebFieldModel::WebFieldModel(const val& document) {
-    elements_.reserve(kFieldCount);
-    for (int i = 0; i < kFieldCount; ++i) {
-        const std::string id(fieldName(static_cast<Field>(i)));
-        elements_.push_back(document.call<val>("getElementById", id));
-    }
+extern "C" {
+void quotara_find_field(int field, const char* id);
+char16_t* quotara_field_text(int field, int* length);
+int quotara_set_field_text(int field, const char16_t* text);
+int quotara_set_field_enabled(int field, int enabled);
+int quotara_set_field_back_color(int field, const char* color, const char* attribute,
+                                 const char* code);
+int quotara_field_value(int field);
+int quotara_focus_field(int field);
 }
 
-// A field of the wrong kind, or one that has gone from the page, counts as missing.
-val WebFieldModel::find(Field field, const char* type) const {
-    const val& element = elements_[static_cast<std::size_t>(field)];
-    if (element.isNull() || element.isUndefined() || !element["isConnected"].as<bool>() ||
-        element["tagName"].as<std::string>() != "INPUT" ||
-        element["type"].as<std::string>() != type) {
-        return val::undefined();
+namespace quotara {
+
+WebFieldModel::WebFieldModel() {
+    for (int i = 0; i < kFieldCount; ++i) {
+        quotara_find_field(i, std::string(fieldName(static_cast<Field>(i))).c_str());
     }
-    return element;
 }
 
 std::optional<std::u16string> WebFieldModel::text(Field field) {
-    const val box = find(field, "text");
-    if (box.isUndefined()) {
+    int length = 0;
+    char16_t* text = quotara_field_text(static_cast<int>(field), &length);
+    if (text == nullptr) {
         return std::nullopt;
     }
-    return box["value"].as<std::u16string>();
+    std::u16string copy(text, static_cast<std::size_t>(length));
+    std::free(text);
+    return copy;
 }
 
 bool WebFieldModel::setText(Field field, std::u16string_view text) {
-    val box = find(field, "text");
-    if (box.isUndefined()) {
+    const std::u16string replacement(text);
+    const int outcome = quotara_set_field_text(static_cast<int>(field), replacement.c_str());
+    if (outcome == 0) {
         return false;
     }
-    const std::u16string replacement(text);
-    // Writing the text a field already holds must not move its cursor.
-    if (box["value"].as<std::u16string>() != replacement) {
-        box.set("value", replacement);
-        if (isResultField(field)) {
-            refitText(field);
-        }
+    // Writing the text a field already holds does not move its cursor, nor need a refit.
+    if (outcome == 2 && isResultField(field)) {
+        refitText(field);
     }
     written_.set(static_cast<std::size_t>(field));
     return true;
@@ -59,40 +56,24 @@ std::bitset<kFieldCount> WebFieldModel::takeWritten() {
 }
 
 bool WebFieldModel::setEnabled(Field field, bool enabled) {
-    val box = find(field, "text");
-    if (box.isUndefined()) {
-        return false;
-    }
-    box.set("disabled", !enabled);
-    return true;
+    return quotara_set_field_enabled(static_cast<int>(field), enabled ? 1 : 0) != 0;
 }
 
 bool WebFieldModel::setBackColor(Field field, std::uint32_t color) {
-    val box = find(field, "text");
-    if (box.isUndefined()) {
-        return false;
-    }
-    box["style"].set("backgroundColor", cssColor(color));
-    box.call<void>("setAttribute", std::string(kBackColorAttribute), systemColorCode(color));
-    return true;
+    return quotara_set_field_back_color(static_cast<int>(field), cssColor(color).c_str(),
+                                        kBackColorAttribute, systemColorCode(color).c_str()) != 0;
 }
 
 std::optional<bool> WebFieldModel::value(Field field) {
-    const val option = find(field, "radio");
-    if (option.isUndefined()) {
+    const int chosen = quotara_field_value(static_cast<int>(field));
+    if (chosen < 0) {
         return std::nullopt;
     }
-    return option["checked"].as<bool>();
+    return chosen != 0;
 }
 
 bool WebFieldModel::setFocus(Field field) {
-    val element = elements_[static_cast<std::size_t>(field)];
-    if (element.isNull() || element.isUndefined() || !element["isConnected"].as<bool>() ||
-        element["disabled"].as<bool>()) {
-        return false;
-    }
-    element.call<void>("focus");
-    return true;
+    return quotara_focus_field(static_cast<int>(field)) != 0;
 }
 
 }  // namespace quotara

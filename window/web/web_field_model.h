@@ -1,12 +1,9 @@
 // The field model over the page's elements, so that the handlers run unchanged in a browser.
 // Each field is the element whose id is its control name: an <input type="text"> for a text
-// field, an <input type="radio"> for an option button.
+// field, an <input type="radio"> for an option button. The DOM calls are in web_field_model.js.
 #pragma once
 
-#include <emscripten/val.h>
-
 #include <bitset>
-#include <vector>
 
 #include "field_model.h"
 
@@ -15,7 +12,7 @@ namespace quotara {
 class WebFieldModel final : public FieldModel {
   public:
     // Finds the 26 fields in the document by id.
-    explicit WebFieldModel(const emscripten::val& document);
+    WebFieldModel();
 
     std::optional<std::u16string> text(Field field) override;
     bool setText(Field field, std::u16string_view text) override;
@@ -29,16 +26,7 @@ class WebFieldModel final : public FieldModel {
     [[nodiscard]] std::bitset<kFieldCount> takeWritten();
 
   private:
-    // The field's element if it is still in the page and an <input> of the given type;
-    // otherwise undefined, and the operation fails.
-    [[nodiscard]] emscripten::val find(Field field, const char* type) const;
-
-    std::vector<emscripten::val> elements_;
     std::bitset<kFieldCount> written_;
 };
-
-// The data attribute in which the page keeps a text field's system colour, as the field model
-// stores it: "0x80000005".
-inline constexpr const char* kBackColorAttribute = "data-back-color";
 
 }  // namespace quotara

@@ -1,0 +1,25 @@
+// Runs before the window is parsed. Until the program has bound the window's clicks, a click on
+// the window or the sheet's buttons does nothing, and so do the keys that would choose a count
+// button or press a button: no count button is chosen without its handler having run, and 计算
+// and 清除 do not wait to run later, when the user may have gone on. Typing and Tab go through:
+// they leave nothing for a handler to catch up on. Plain old syntax, as start.js.
+(function () {
+  var bound = false;
+  function held(event) {
+    var target = event.target;
+    return !bound && target.closest && target.closest("#Form1, #sheetButtons") !== null;
+  }
+  addEventListener("click", function (event) {
+    if (held(event)) {
+      event.preventDefault();
+      event.stopPropagation();
+    }
+  }, true);
+  addEventListener("keydown", function (event) {
+    if (held(event) && event.target.type !== "text" && event.key !== "Tab") event.preventDefault();
+  }, true);
+  // Called by the program once every click is bound.
+  window.quotaraBound = function () {
+    bound = true;
+  };
+})();

@@ -1,0 +1,20 @@
+// The page's JavaScript libraries (run from the top folder: npm run lint). They run inside the
+// loader emscripten writes, whose names they use as globals.
+import js from '@eslint/js';
+import globals from 'globals';
+
+const loader = Object.fromEntries([
+  'mergeInto', 'LibraryManager', 'Module', 'Asyncify', 'ccall', 'UTF8ToString', 'UTF16ToString',
+  'stringToUTF16', 'HEAP32', 'HEAPF64', '_malloc', '_quotara_decimal_separator',
+  // Shared state, defined as $-prefixed library members, and the page's guard.
+  'quotaraFields', 'quotaraField', 'quotaraSheet', 'quotaraBound',
+].map((name) => [name, 'readonly']));
+
+export default [
+  js.configs.recommended,
+  {
+    files: ['app/web/main.js', 'window/web/*.js'],
+    languageOptions: { sourceType: 'script', globals: { ...globals.browser, ...loader } },
+    rules: { 'no-unused-vars': ['error', { caughtErrors: 'none' }] },
+  },
+];
