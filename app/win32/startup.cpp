@@ -83,7 +83,7 @@ void MainWindow::bindClicks() {
 
 void MainWindow::show() {
     showCentred(*form_);
-    SetFocus(form_->control(kFirstFocus));
+    form_->focus(form_->control(kFirstFocus));
 }
 
 int MainWindow::run() {

@@ -144,6 +144,23 @@ LRESULT CALLBACK formProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
                          SWP_NOZORDER | SWP_NOACTIVATE);
             return 0;
         }
+        case WM_ACTIVATE:
+            // As a dialog does: the focus leaves with the window and comes back to the control
+            // that had it, or that a handler gave it meanwhile. Left to DefWindowProc, the window
+            // itself would take it once a message box over it has gone.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus != nullptr && IsChild(window, focus)) {
+                    form->focus_ = focus;
+                }
+                return 0;
+            }
+            if (form->focus_ != nullptr && IsWindow(form->focus_) &&
+                IsWindowEnabled(form->focus_)) {
+                SetFocus(form->focus_);
+                return 0;
+            }
+            break;
         case kAfterFirstPaint:
             if (form->afterFirstPaint) {
                 form->afterFirstPaint();

@@ -49,6 +49,12 @@ class Win32Form {
     // changed (the window is built at its DPI).
     void layOut(int dpi);
 
+    // Gives the control the keyboard focus, and keeps it for when the window is activated again.
+    void focus(HWND control) {
+        focus_ = control;
+        SetFocus(control);
+    }
+
     // A click or other notification from a control, with its row.
     std::function<void(const ControlSpec& row, WORD notification)> onControl;
     // A menu command or accelerator: its id.
@@ -82,6 +88,7 @@ class Win32Form {
     std::array<std::wstring, kControls.size()> accessibleNames_{};
     std::array<bool, kControls.size()> fitted_{};
     HBITMAP banner_ = nullptr;
+    HWND focus_ = nullptr;  // the control that has or had the focus
 };
 
 // The window, hidden; the banner comes from the program's bitmap resource "BANNER".

@@ -63,7 +63,7 @@ bool Win32FieldModel::setFocus(Field field) {
     if (control == nullptr || !IsWindow(control) || !IsWindowEnabled(control)) {
         return false;
     }
-    SetFocus(control);
+    form_.focus(control);
     return GetFocus() == control;
 }
 
