@@ -35,17 +35,17 @@ class Fonts {
         }
     }
 
-    HFONT get(const quotara::FontSpec& spec) {
-        const auto key = std::make_tuple(spec.face, spec.decipoints, spec.bold);
+    HFONT get(const quotara::FontSpec& wanted) {
+        const auto key = std::make_tuple(wanted.face, wanted.decipoints, wanted.bold);
         if (const auto found = fonts_.find(key); found != fonts_.end()) {
             return found->second;
         }
         // A negative height asks for the character height: the point size as Windows means it.
-        const int height = -MulDiv(spec.decipoints, dpi_, 720);
-        HFONT font = CreateFontW(height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
+        const int height = -MulDiv(wanted.decipoints, dpi_, 720);
+        HFONT font = CreateFontW(height, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
                                  FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                                 spec.face == quotara::FontFace::hei ? L"黑体" : L"宋体");
+                                 wanted.face == quotara::FontFace::hei ? L"黑体" : L"宋体");
         fonts_.emplace(key, font);
         return font;
     }

@@ -100,14 +100,15 @@ class QtFormToolkit final : public FormToolkit {
   public:
     std::unique_ptr<QWidget> form;
 
-    void createForm(const FormSpec& spec) override {
+    void createForm(const FormSpec& description) override {
         form = std::make_unique<QWidget>();
-        form->setObjectName(toQString(spec.name));
-        form->setWindowTitle(toQString(spec.caption));
-        form->setFixedSize(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
-        form->setFont(fontFor(spec.font));
+        form->setObjectName(toQString(description.name));
+        form->setWindowTitle(toQString(description.caption));
+        form->setFixedSize(twipsToPixels(description.clientWidth),
+                           twipsToPixels(description.clientHeight));
+        form->setFont(fontFor(description.font));
         form->setAutoFillBackground(true);
-        applySystemColor(*form, QPalette::Window, spec.backColor);
+        applySystemColor(*form, QPalette::Window, description.backColor);
         built_.insert(form->objectName(), form.get());
     }
 

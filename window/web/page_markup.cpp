@@ -155,14 +155,15 @@ class HtmlFormToolkit final : public FormToolkit {
     Element form{"main"};
     std::string title;
 
-    void createForm(const FormSpec& spec) override {
-        title = spec.caption;
-        form.set("id", std::string(spec.name)).set("aria-label", std::string(spec.caption));
-        form.declare("--width", px(spec.clientWidth));
-        form.declare("--height", px(spec.clientHeight));
-        form.declare("background-color", cssColor(spec.backColor));
-        form.applyFont(spec.font);
-        built_.emplace(spec.name, Built{&form, &form});
+    void createForm(const FormSpec& description) override {
+        title = description.caption;
+        form.set("id", std::string(description.name))
+            .set("aria-label", std::string(description.caption));
+        form.declare("--width", px(description.clientWidth));
+        form.declare("--height", px(description.clientHeight));
+        form.declare("background-color", cssColor(description.backColor));
+        form.applyFont(description.font);
+        built_.emplace(description.name, Built{&form, &form});
     }
 
     void createControl(const ControlSpec& row, std::string_view container) override {

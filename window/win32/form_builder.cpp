@@ -180,7 +180,7 @@ class Win32FormToolkit final : public FormToolkit {
   public:
     Win32FormToolkit(HINSTANCE instance, Win32Form& form) : instance_(instance), form_(form) {}
 
-    void createForm(const FormSpec& spec) override {
+    void createForm(const FormSpec& description) override {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;
         windowClass.lpfnWndProc = formProcedure;
@@ -190,12 +190,12 @@ class Win32FormToolkit final : public FormToolkit {
             LoadImageW(instance_, L"QUOTARA", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                        GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
         windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-        windowClass.hbrBackground = GetSysColorBrush(systemColorIndex(spec.backColor));
+        windowClass.hbrBackground = GetSysColorBrush(systemColorIndex(description.backColor));
         windowClass.lpszClassName = kFormClassName;
         RegisterClassExW(&windowClass);
-        form_.window_ = CreateWindowExW(0, kFormClassName, toWide(spec.caption).c_str(), kFormStyle,
-                                        CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr,
-                                        instance_, nullptr);
+        form_.window_ = CreateWindowExW(0, kFormClassName, toWide(description.caption).c_str(),
+                                        kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr,
+                                        nullptr, instance_, nullptr);
         form_.dpi_ = windowDpi(form_.window_);
         const SIZE size = outerSize(form_.dpi_);
         SetWindowPos(form_.window_, nullptr, 0, 0, size.cx, size.cy,
@@ -303,7 +303,7 @@ Win32Form::~Win32Form() {
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
     }
-    for (auto& [spec, font] : fontCache_) {
+    for (auto& [made, font] : fontCache_) {
         deleteFont(font);
     }
     for (HFONT& font : fittedFonts_) {
@@ -319,13 +319,17 @@ HWND Win32Form::control(std::string_view name) const {
     return row == nullptr ? nullptr : controls_[rowIndex(*row)];
 }
 
+// A control's id is its row: no search through the controls on every colour message.
 const ControlSpec* Win32Form::rowOf(HWND control) const {
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
-        if (controls_[i] == control && control != nullptr) {
-            return &kControls[i];
-        }
+    if (control == nullptr || GetParent(control) != window_) {
+        return nullptr;
     }
-    return nullptr;
+    const int row = GetDlgCtrlID(control) - kFirstControlId;
+    if (row < 0 || static_cast<std::size_t>(row) >= controls_.size() ||
+        controls_[static_cast<std::size_t>(row)] != control) {
+        return nullptr;
+    }
+    return &kControls[static_cast<std::size_t>(row)];
 }
 
 void Win32Form::nameControls() {
@@ -350,7 +354,7 @@ std::optional<std::uint32_t> Win32Form::backColor(HWND control) const {
 
 void Win32Form::layOut(int dpi) {
     dpi_ = dpi;
-    for (auto& [spec, font] : fontCache_) {
+    for (auto& [made, font] : fontCache_) {
         deleteFont(font);
     }
     fontCache_.clear();
@@ -367,19 +371,19 @@ void Win32Form::layOut(int dpi) {
     }
 }
 
-HFONT Win32Form::sharedFont(const FontSpec& spec) {
+HFONT Win32Form::sharedFont(const FontSpec& wanted) {
     for (const auto& [made, font] : fontCache_) {
-        if (made.face == spec.face && made.decipoints == spec.decipoints &&
-            made.bold == spec.bold) {
+        if (made.face == wanted.face && made.decipoints == wanted.decipoints &&
+            made.bold == wanted.bold) {
             return font;
         }
     }
-    return fontCache_.emplace_back(spec, createFont(spec, dpi_)).second;
+    return fontCache_.emplace_back(wanted, createFont(wanted, dpi_)).second;
 }
 
 void Win32Form::refit(std::size_t row) {
     HWND field = controls_[row];
-    const FontSpec spec = fontSpecs_[row].value_or(kForm1.font);
+    const FontSpec designedFont = fontSpecs_[row].value_or(kForm1.font);
     const int length = GetWindowTextLengthW(field);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     GetWindowTextW(field, text.data(), length + 1);
@@ -388,7 +392,7 @@ void Win32Form::refit(std::size_t row) {
     SendMessageW(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
     HDC dc = GetDC(field);
     const auto widthAt = [&](double points) {
-        HFONT font = createFont(spec, points, dpi_);
+        HFONT font = createFont(designedFont, points, dpi_);
         HGDIOBJ before = SelectObject(dc, font);
         SIZE size{};
         GetTextExtentPoint32W(dc, text.c_str(), length, &size);
@@ -396,12 +400,12 @@ void Win32Form::refit(std::size_t row) {
         DeleteObject(font);
         return static_cast<double>(size.cx);
     };
-    const double designed = spec.decipoints / 10.0;
+    const double designed = designedFont.decipoints / 10.0;
     const double points =
         length == 0 ? designed : fittedPoints(designed, room.right - room.left, widthAt);
     ReleaseDC(field, dc);
     HFONT previous = fittedFonts_[row];
-    fittedFonts_[row] = points == designed ? nullptr : createFont(spec, points, dpi_);
+    fittedFonts_[row] = points == designed ? nullptr : createFont(designedFont, points, dpi_);
     sendFont(field, fittedFonts_[row] != nullptr ? fittedFonts_[row] : fonts_[row]);
     if (previous != nullptr) {
         DeleteObject(previous);

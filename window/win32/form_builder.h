@@ -73,7 +73,7 @@ class Win32Form {
     friend std::unique_ptr<Win32Form> buildForm1(HINSTANCE instance);
 
     void refit(std::size_t row);
-    [[nodiscard]] HFONT sharedFont(const FontSpec& spec);
+    [[nodiscard]] HFONT sharedFont(const FontSpec& wanted);
     [[nodiscard]] const ControlSpec* rowOf(HWND control) const;
 
     HWND window_ = nullptr;
