@@ -7,17 +7,26 @@
   var bound = false;
   function held(event) {
     var target = event.target;
-    return !bound && target.closest && target.closest("#Form1, #sheetButtons") !== null;
+    return !bound && target.closest && target.closest('#Form1, #sheetButtons') !== null;
   }
-  addEventListener("click", function (event) {
-    if (held(event)) {
-      event.preventDefault();
-      event.stopPropagation();
-    }
-  }, true);
-  addEventListener("keydown", function (event) {
-    if (held(event) && event.target.type !== "text" && event.key !== "Tab") event.preventDefault();
-  }, true);
+  addEventListener(
+    'click',
+    function (event) {
+      if (held(event)) {
+        event.preventDefault();
+        event.stopPropagation();
+      }
+    },
+    true
+  );
+  addEventListener(
+    'keydown',
+    function (event) {
+      if (held(event) && event.target.type !== 'text' && event.key !== 'Tab')
+        event.preventDefault();
+    },
+    true
+  );
   // Called by the program once every click is bound.
   window.quotaraBound = function () {
     bound = true;
