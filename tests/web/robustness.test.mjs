@@ -131,3 +131,58 @@ test('a browser that cannot run the page is told so; one whose language is C run
     }
   }
 });
+
+// Each platform's browser as an init script (its navigator.userAgentData and navigator.platform),
+// with the faces of 宋体 and 黑体 the window's text must be given there. One that tells no
+// platform, like a page without script, is given every platform's.
+const windowsFaces = [['宋体', 'SimSun'], ['黑体', 'SimHei', 'Microsoft YaHei']];
+const appleFaces = [['Songti SC', 'STSong'], ['Heiti SC', 'STHeiti']];
+const otherFaces = [['Noto Serif CJK SC', 'Source Han Serif SC', 'AR PL UMing CN'],
+  ['Noto Sans Mono CJK SC', 'Noto Sans CJK SC', 'Source Han Sans SC', 'WenQuanYi Zen Hei']];
+const platforms = {
+  Linux: [{ platform: 'Linux' }, 'Linux x86_64', otherFaces],
+  'Windows, told by userAgentData': [{ platform: 'Windows' }, 'Linux x86_64', windowsFaces],
+  'macOS, told by navigator.platform alone': [undefined, 'MacIntel', appleFaces],
+  unknown: [undefined, 'Plan 9', [
+    [...windowsFaces[0], ...appleFaces[0], ...otherFaces[0]],
+    [windowsFaces[1][0], windowsFaces[1][1], ...appleFaces[1], ...otherFaces[1], windowsFaces[1][2]],
+  ]],
+};
+
+test('each platform\u2019s browser is given the faces that platform has, and the window computes',
+  async () => {
+    for (const [name, [userAgentData, platform, [song, hei]]] of Object.entries(platforms)) {
+      const s = await openPage();
+      try {
+        await s.context.addInitScript(([data, text]) => {
+          Object.defineProperty(Navigator.prototype, 'userAgentData', { get: () => data });
+          Object.defineProperty(Navigator.prototype, 'platform', { get: () => text });
+        }, [userAgentData, platform]);
+        await s.page.reload();
+        await s.page.waitForFunction(() => document.activeElement?.id === 'Option2');
+        // Each family list of the shown elements that hold text, with the elements given it.
+        const families = await s.page.evaluate(() => {
+          const given = {};
+          for (const e of document.querySelectorAll('body *')) {
+            const text = e.matches('input[type=text]') || [...e.childNodes]
+              .some((n) => n.nodeType === Node.TEXT_NODE && n.textContent.trim() !== '');
+            if (!text || e.getClientRects().length === 0) continue;
+            const family = getComputedStyle(e).fontFamily.split(',')
+              .map((face) => face.trim().replace(/^"(.*)"$/, '$1')).join(', ');
+            (given[family] ??= []).push(e.id || e.parentElement.htmlFor);
+          }
+          return given;
+        });
+        const [songList, heiList] = [[...song, 'serif'], [...hei, 'sans-serif']]
+          .map((faces) => faces.join(', '));
+        assert.deepEqual(Object.keys(families).sort(), [heiList, songList].sort(), name);
+        assert.deepEqual(families[heiList], ['Frame5_caption'], name);
+        await chooseAndFill(s.page, 2, '30', ['60', '70']);
+        await s.page.click('#Command1');
+        assert.deepEqual(await values(s.page, ['produce1', 'Text9']), ['73.84615', '160'], name);
+        assert.deepEqual(s.problems, [], name);
+      } finally {
+        await s.close();
+      }
+    }
+  });

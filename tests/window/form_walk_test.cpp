@@ -1,12 +1,16 @@
 // The one walk of the window's description that every toolkit builds from, and the rules the
-// toolkits share: the fitted size of a long result, the sheet's shortcuts and dates.
+// toolkits share: the fitted size of a long result, the sheet's shortcuts and dates, the faces
+// that stand in for 宋体 and 黑体.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
 
 #include "calculation_sheet.h"
+#include "font_faces.h"
 #include "form_walk.h"
 #include "text_fitting.h"
 
@@ -91,6 +95,37 @@ TEST(SheetCommands, ShortcutsAndDatesAreWrittenTheSameInEveryEdition) {
     EXPECT_EQ(shortcutText(sheetCommand(SheetCommandId::exportPdf)), "Ctrl+Shift+S");
     EXPECT_EQ(sheetDateTime({2026, 12, 8, 9, 5}), u"2026-12-08 09:05");
     EXPECT_EQ(sheetDate({987, 1, 31, 23, 59}), u"0987-01-31");
+}
+
+// The desktop tries every face in one order; a browser is given its platform's alone, each face
+// belonging to one platform, in that same order.
+TEST(FontFaces, EachPlatformHasItsOwnFacesInTheOrderTheDesktopTriesThemIn) {
+    for (const FontFace face : {FontFace::song, FontFace::hei}) {
+        std::vector<std::string_view> all = {faceName(face)};
+        const auto fallbacks = fallbackFaces(face);
+        all.insert(all.end(), fallbacks.begin(), fallbacks.end());
+        const auto before = [&](std::string_view a, std::string_view b) {
+            return std::find(all.begin(), all.end(), a) < std::find(all.begin(), all.end(), b);
+        };
+        std::vector<std::string_view> everyPlatform;
+        for (const FacePlatform platform : kFacePlatforms) {
+            const std::vector<std::string_view> faces = platformFaces(face, platform);
+            EXPECT_FALSE(faces.empty());
+            EXPECT_TRUE(std::is_sorted(faces.begin(), faces.end(), before))
+                << testing::PrintToString(faces);
+            everyPlatform.insert(everyPlatform.end(), faces.begin(), faces.end());
+        }
+        EXPECT_THAT(everyPlatform, testing::UnorderedElementsAreArray(all));
+    }
+    // Of the free faces and Microsoft YaHei, the monospaced Noto one first: like SimHei it sets
+    // Latin letters half a character wide, by which the total-area frame's caption stands its
+    // headings over their fields.
+    const auto hei = fallbackFaces(FontFace::hei);
+    const auto rank = [&](std::string_view name) {
+        return std::find(hei.begin(), hei.end(), name) - hei.begin();
+    };
+    EXPECT_LT(rank("Noto Sans Mono CJK SC"), rank("Noto Sans CJK SC"));
+    EXPECT_LT(rank("Noto Sans Mono CJK SC"), rank("Microsoft YaHei"));
 }
 
 }  // namespace

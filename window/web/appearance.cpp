@@ -1,9 +1,9 @@
 #include "appearance.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "field_model.h"
-#include "font_faces.h"
 
 namespace quotara {
 
@@ -28,7 +28,7 @@ std::string systemColorCode(std::uint32_t systemColor) {
     return code;
 }
 
-std::string cssFontFamily(FontFace face) {
+std::string cssFontFamily(FontFace face, std::optional<FacePlatform> platform) {
     // A name of letters and digits alone stands as it is; any other is quoted.
     const auto quoted = [](std::string_view name) {
         const bool plain = std::all_of(name.begin(), name.end(), [](char c) {
@@ -36,11 +36,35 @@ std::string cssFontFamily(FontFace face) {
         });
         return plain ? std::string(name) : "\"" + std::string(name) + "\"";
     };
-    std::string family = quoted(faceName(face));
-    for (const std::string_view name : fallbackFaces(face)) {
-        family += ", " + quoted(name);
+    std::vector<std::string_view> names;
+    if (platform) {
+        names = platformFaces(face, *platform);
+    } else {
+        names.push_back(faceName(face));
+        const auto fallbacks = fallbackFaces(face);
+        names.insert(names.end(), fallbacks.begin(), fallbacks.end());
     }
-    return family + (face == FontFace::hei ? ", sans-serif" : ", serif");
+    std::string family;
+    for (const std::string_view name : names) {
+        family += quoted(name) + ", ";
+    }
+    return family + (face == FontFace::hei ? "sans-serif" : "serif");
+}
+
+std::string_view cssFontProperty(FontFace face) {
+    return face == FontFace::hei ? "--hei" : "--song";
+}
+
+std::string_view platformAttributeValue(FacePlatform platform) {
+    switch (platform) {
+        case FacePlatform::windows:
+            return "windows";
+        case FacePlatform::apple:
+            return "apple";
+        case FacePlatform::other:
+        default:
+            return "other";
+    }
 }
 
 std::string cssFontSize(const FontSpec& font) {

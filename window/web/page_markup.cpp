@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -98,7 +99,7 @@ struct Element {
         declarations.emplace_back(std::string(property) + ":" + std::string(value));
     }
     void applyFont(const FontSpec& font) {
-        declare("font-family", cssFontFamily(font.face));
+        declare("font-family", "var(" + std::string(cssFontProperty(font.face)) + ")");
         declare("--font-size", cssFontSize(font));
         declare("font-weight", font.bold ? "700" : "400");
     }
@@ -301,6 +302,25 @@ Element sheetSection() {
     return section;
 }
 
+// The root's face lists (cssFontProperty): every platform's, then the one platform's for a root
+// the guard has marked.
+std::string fontProperties() {
+    const auto lists = [](std::optional<FacePlatform> platform) {
+        std::string declarations;
+        for (const FontFace face : {FontFace::song, FontFace::hei}) {
+            declarations += (declarations.empty() ? "" : ";") + std::string(cssFontProperty(face)) +
+                            ":" + cssFontFamily(face, platform);
+        }
+        return "{" + declarations + "}\n";
+    };
+    std::string style = ":root" + lists(std::nullopt);
+    for (const FacePlatform platform : kFacePlatforms) {
+        style += ":root[" + std::string(kPlatformAttribute) + "=" +
+                 std::string(platformAttributeValue(platform)) + "]" + lists(platform);
+    }
+    return style;
+}
+
 }  // namespace
 
 PageMarkup pageMarkup() {
@@ -311,7 +331,8 @@ PageMarkup pageMarkup() {
     // After the window in the body: the box, the live region, the sheet's buttons and section.
     const Element parts[] = {messageDialog(), liveRegion(), sheetButtons(), sheetSection()};
     toolkit.form.write(markup.body);
-    // One rule per declaration, for all the elements that share it: the font lists are long.
+    markup.style = fontProperties();
+    // One rule per declaration, for all the elements that share it: most share a font, a weight.
     std::map<std::string, std::string> rules;
     toolkit.form.collectStyle(rules);
     for (const Element& part : parts) {

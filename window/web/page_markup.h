@@ -23,7 +23,7 @@ inline constexpr const char* kBannerPlaceholder = "@BANNER@";
 
 struct PageMarkup {
     std::string title;  // the window's caption, as the text of <title>
-    std::string style;  // a rule per element for the places, fonts and colours
+    std::string style;  // the root's font lists, a rule per element for places, fonts, colours
     std::string body;   // the elements, without white space between them
 };
 
