@@ -46,15 +46,14 @@ mergeInto(LibraryManager.library, {
     });
   },
 
-  // The last thing quotara_click does, suspended on the way or not: the refits held back while
-  // it ran (fitted_text.js) are done now.
+  // The last thing quotara_click and quotara_sheet do, suspended on the way or not: the refits
+  // held back while the handler ran (fitted_text.js), of the fields it wrote and of any the user
+  // typed into or a resize changed, are done now, all in one go.
   quotara_handler_finished: function () {
     Module.handlerRunning = false;
     const held = Module.refitsHeldBack;
-    Module.refitsHeldBack = undefined;
-    if (held) {
-      held.forEach((field) => Module._quotara_refit_text(field));
-    }
+    Module.refitsHeldBack = 0;
+    if (held) Module._quotara_refit_texts(held);
   },
 
   // Neither command button is a default button: Enter on a focused button presses nothing.
