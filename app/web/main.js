@@ -27,6 +27,15 @@ mergeInto(LibraryManager.library, {
     setTimeout(() => _quotara_decimal_separator(), 0);
   },
 
+  // Then, in a task of its own, the rehearsal of a first 计算 (rehearsal.h). Not while a handler
+  // waits for its box, which a call into the program would corrupt: a click has come first then,
+  // and compiled most of what the rehearsal would.
+  quotara_rehearse_soon: function () {
+    setTimeout(() => {
+      if (!Module.handlerRunning) Module._quotara_rehearse();
+    }, 0);
+  },
+
   // A click on the control runs `index` through the exported function `handler`, one handler at
   // a time: while a handler runs or waits for its message box, a bound click is dropped, as the
   // desktop's modal box drops it. The dialog alone cannot tell: it closes some milliseconds
