@@ -9,6 +9,7 @@
 
 #include "form_builder.h"
 #include "handlers.h"
+#include "rehearsal.h"
 #include "results_announcement.h"
 #include "sheet_commands.h"
 #include "web_field_model.h"
@@ -23,6 +24,7 @@ void quotara_handler_finished();
 void quotara_guard_enter();
 void quotara_guard_print(const char* section, const char* button);
 void quotara_mark_started();
+void quotara_rehearse_soon();
 }
 
 namespace {
@@ -75,6 +77,12 @@ extern "C" EMSCRIPTEN_KEEPALIVE void quotara_prepare_print() {
     }
 }
 
+// Once the page has opened, never beside a handler (main.js): a first 计算 rehearsed in memory,
+// which compiles its code before the user's own.
+extern "C" EMSCRIPTEN_KEEPALIVE void quotara_rehearse() {
+    static_cast<void>(rehearseFirstCalculation(browserDecimalSeparator()));
+}
+
 int main() {
     // The fields first: the text fitting bound next finds them through the field model.
     page.emplace();
@@ -92,5 +100,6 @@ int main() {
     page->fields.setFocus(kFirstFocus);
     quotara_mark_started();
     quotara_learn_decimal_separator_soon();
+    quotara_rehearse_soon();
     return 0;
 }

@@ -27,6 +27,15 @@ mergeInto(LibraryManager.library, {
     setTimeout(() => _quotara_decimal_separator(), 0);
   },
 
+  // Then, in a task of its own, the rehearsal of a first 计算 (rehearsal.h). Not while a handler
+  // waits for its box, which a call into the program would corrupt: a click has come first then,
+  // and compiled most of what the rehearsal would.
+  quotara_rehearse_soon: function () {
+    setTimeout(() => {
+      if (!Module.handlerRunning) Module._quotara_rehearse();
+    }, 0);
+  },
+
   // A click on the control runs `index` through the exported function `handler`, one handler at
   // a time: while a handler runs or waits for its message box, a bound click is dropped, as the
   // desktop's modal box drops it. The dialog alone cannot tell: it closes some milliseconds
@@ -46,15 +55,14 @@ mergeInto(LibraryManager.library, {
     });
   },
 
-  // The last thing quotara_click does, suspended on the way or not: the refits held back while
-  // it ran (fitted_text.js) are done now.
+  // The last thing quotara_click and quotara_sheet do, suspended on the way or not: the refits
+  // held back while the handler ran (fitted_text.js), of the fields it wrote and of any the user
+  // typed into or a resize changed, are done now, all in one go.
   quotara_handler_finished: function () {
     Module.handlerRunning = false;
     const held = Module.refitsHeldBack;
-    Module.refitsHeldBack = undefined;
-    if (held) {
-      held.forEach((field) => Module._quotara_refit_text(field));
-    }
+    Module.refitsHeldBack = 0;
+    if (held) Module._quotara_refit_texts(held);
   },
 
   // Neither command button is a default button: Enter on a focused button presses nothing.

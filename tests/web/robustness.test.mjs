@@ -102,6 +102,25 @@ test('before the program has bound it, the window stands in its final layout and
     assert.deepEqual(await values(page, ['produce4', 'Text9', 'Text10']), ['99', '330', '90.90909']);
   }));
 
+test('the first 计算 rehearsed as the page opens leaves the page as it opened', () =>
+  session(async (page) => {
+    // Timers fire in the order they were set: the rehearsal's, set at start, has fired first.
+    await page.evaluate(() => new Promise((resolve) => setTimeout(resolve, 0)));
+    assert.deepEqual(await page.evaluate(() => ({
+      texts: [...document.querySelectorAll('#Form1 input[type=text]')].map((e) => e.value).join(''),
+      chosen: document.querySelectorAll('#Form1 input:checked').length,
+      closed: [...document.querySelectorAll('#Form1 input:disabled')].map((e) => e.id).join(),
+      focus: document.activeElement.id,
+      heard: document.querySelector('[aria-live]').textContent,
+      box: document.getElementById('message').open,
+    })), { texts: '', chosen: 0, closed: 'Text1,Text2,Text3,Text4,Text5,Text6,Text7,Text8',
+      focus: 'Option2', heard: '', box: false });
+    await chooseAndFill(page, 4, '30', ['60', '70', '80', '90']);
+    await page.click('#Command1');
+    assert.deepEqual(await values(page, ['produce1', 'produce2', 'produce3', 'produce4', 'Text9',
+      'Text10']), ['66', '77', '88', '99', '330', '90.90909']);
+  }));
+
 // Each browser as an init script run before the page's own.
 const browsers = {
   'language C': () => Object.defineProperty(Navigator.prototype, 'language', { get: () => 'C' }),

@@ -1,7 +1,5 @@
 #include "form_builder.h"
 
-#include <vector>
-
 #include "fitted_text.h"
 #include "form_walk.h"
 #include "page_layouts.h"
@@ -20,12 +18,12 @@ class BindingToolkit final : public FormToolkit {
     void setEnabled(const ControlSpec&, bool) override {}
     void fitTextToWidth(const ControlSpec& row) override {
         if (const std::optional<Field> field = fieldNamed(row.name)) {
-            fitted.push_back(*field);
+            fitted.set(static_cast<std::size_t>(*field));
         }
     }
     void placeInTabOrder(const ControlSpec&, int) override {}
 
-    std::vector<Field> fitted;
+    FieldSet fitted;
 };
 
 }  // namespace
@@ -34,9 +32,7 @@ void bindPage() {
     BindingToolkit toolkit;
     buildForm(toolkit);
     followLayoutInTabOrder();
-    for (const Field field : toolkit.fitted) {
-        fitTextToWidth(field);
-    }
+    fitTextsToWidth(toolkit.fitted);
 }
 
 }  // namespace quotara

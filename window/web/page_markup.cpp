@@ -272,11 +272,14 @@ Element messageDialog() {
     return dialog;
 }
 
-// Where screen readers hear, politely, what a calculation wrote; never seen.
+// Where screen readers hear, politely, what a calculation wrote; never seen. In the window's
+// face, which the page has loaded already: in the browser's default face the first results
+// announced would load a font of their own, in the middle of the first 计算.
 Element liveRegion() {
     Element region("div");
     region.set("id", kLiveRegionId).set("aria-live", "polite").set("aria-atomic", "true");
     region.set("class", "unseen");
+    region.applyFont(kForm1.font);
     return region;
 }
 

@@ -45,7 +45,7 @@ bool WebFieldModel::setText(Field field, std::u16string_view text) {
     }
     // Writing the text a field already holds does not move its cursor, nor need a refit.
     if (outcome == 2 && isResultField(field)) {
-        refitText(field);
+        refitTextLater(field);
     }
     written_.set(static_cast<std::size_t>(field));
     return true;
