@@ -6,11 +6,15 @@
 // paint. An unknown platform keeps the full list.
 (function () {
   var data = navigator.userAgentData;
-  var name = (data && data.platform) || navigator.platform || "";
-  var platform = /^Win/.test(name) ? "windows"
-    : /^(Mac|iP|iOS)/i.test(name) ? "apple"
-    : /^(Linux|Android|Chrom)|BSD/.test(name) ? "other" : "";
-  if (platform) document.documentElement.setAttribute("data-platform", platform);
+  var name = (data && data.platform) || navigator.platform || '';
+  var platform = /^Win/.test(name)
+    ? 'windows'
+    : /^(Mac|iP|iOS)/i.test(name)
+      ? 'apple'
+      : /^(Linux|Android|Chrom)|BSD/.test(name)
+        ? 'other'
+        : '';
+  if (platform) document.documentElement.setAttribute('data-platform', platform);
 })();
 
 // Until the program has bound the window's clicks, a click on the window or the sheet's buttons
